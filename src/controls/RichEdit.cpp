@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: MIT
+#include "controls/RichEdit.h"
+
+#include "content/ContentPath.h"
+#include "controls/Fonts.h"
+#include "platform/FileReader.h"
+#include "platform/RtfReader.h"
+
+#include <QColor>
+#include <QEvent>
+#include <QPalette>
+#include <QScrollBar>
+#include <QTextDocument>
+
+namespace {
+
+// Articles are small; anything far beyond this is not an article and is refused before it is read.
+constexpr qint64 MaxFileBytes = qint64(64) * 1024 * 1024;
+// Windows rich-edit controls put a default tab stop every half inch: 48 pixels at 96 dpi.
+constexpr qreal DefaultTabStopPixels = 48.0;
+
+} // namespace
+
+RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent)
+{
+    setReadOnly(true);
+    // Mouse selection only: the keys then scroll the view instead of moving an invisible caret.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setUndoRedoEnabled(false);
+    setAcceptRichText(false);
+    setFont(Fonts::sansSerif8());
+    setTabStopDistance(DefaultTabStopPixels);
+    keepSelectionVisible();
+}
+
+void RichEdit::loadFromFile(const QString& contentPath)
+{
+    // Reading throws before anything is replaced, so a missing file keeps the previous text.
+    const QByteArray data = readWholeFile(ContentPath::resolve(contentPath), MaxFileBytes);
+    loadFromData(data);
+    m_loadedPath = contentPath;
+}
+
+void RichEdit::loadFromData(const QByteArray& data)
+{
+    // The text goes into a fresh document that no view lays out while it grows, then replaces the old one.
+    auto* fresh = new QTextDocument(this);
+    fresh->setUndoRedoEnabled(false);
+    fresh->setDefaultFont(font());
+    QTextOption option = fresh->defaultTextOption();
+    option.setTabStopDistance(DefaultTabStopPixels);
+    fresh->setDefaultTextOption(option);
+    RtfReader::read(data, fresh);
+
+    QTextDocument* old = document();
+    setDocument(fresh);
+    if (old && old->parent() == this)
+        delete old;
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+}
+
+void RichEdit::setColor(const QColor& background)
+{
+    QPalette pal = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Base, background);
+    setPalette(pal);
+}
+
+QColor RichEdit::color() const
+{
+    return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void RichEdit::copyToClipboard()
+{
+    if (textCursor().hasSelection())
+        copy();
+}
+
+void RichEdit::changeEvent(QEvent* event)
+{
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        keepSelectionVisible();
+}
+
+void RichEdit::keepSelectionVisible()
+{
+    // The view paints its selection with the inactive colours while another control has the focus; giving them
+    // the active colours keeps the selection visible for the copy buttons.
+    QPalette pal = palette();
+    const QColor highlight = pal.color(QPalette::Active, QPalette::Highlight);
+    const QColor highlighted = pal.color(QPalette::Active, QPalette::HighlightedText);
+    if (pal.color(QPalette::Inactive, QPalette::Highlight) == highlight &&
+        pal.color(QPalette::Inactive, QPalette::HighlightedText) == highlighted)
+        return;
+    pal.setColor(QPalette::Inactive, QPalette::Highlight, highlight);
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, highlighted);
+    setPalette(pal);
+}
