@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "app/MenuBarStyle.h"
+
+#include <QPainter>
+#include <QStyleOptionMenuItem>
+
+namespace {
+
+constexpr int Padding = 4;
+
+} // namespace
+
+MenuBarStyle::MenuBarStyle(int iconSize) : m_iconSize(iconSize) {}
+
+QSize MenuBarStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                     const QWidget* widget) const
+{
+    if (type == CT_MenuBarItem) {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            const QFontMetrics metrics(item->font);
+            const QString text = QString(item->text).remove(QLatin1Char('&'));
+            const int iconPart = item->icon.isNull() ? 0 : m_iconSize + Padding;
+            return QSize(Padding + iconPart + metrics.horizontalAdvance(text) + 2 * Padding,
+                         std::max(m_iconSize, metrics.height()) + 2 * Padding);
+        }
+    }
+    return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+void MenuBarStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const
+{
+    if (element != CE_MenuBarItem) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    const bool enabled = item->state & State_Enabled;
+    const bool selected = (item->state & State_Selected) && enabled;
+    const bool sunken = (item->state & State_Sunken) && enabled;
+    painter->save();
+    painter->fillRect(item->rect, item->palette.window());
+    if (selected || sunken) {
+        // A thin raised (hover) or sunken (open) frame, as classic menu bars drew the hot item.
+        const QRect r = item->rect.adjusted(0, 0, -1, -1);
+        painter->setPen(sunken ? QColor(128, 128, 128) : QColor(255, 255, 255));
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.topLeft(), r.bottomLeft());
+        painter->setPen(sunken ? QColor(255, 255, 255) : QColor(128, 128, 128));
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        painter->drawLine(r.topRight(), r.bottomRight());
+    }
+    int x = item->rect.left() + Padding;
+    if (!item->icon.isNull()) {
+        const QPixmap pixmap =
+            item->icon.pixmap(QSize(m_iconSize, m_iconSize), 1.0, enabled ? QIcon::Normal : QIcon::Disabled);
+        const int y = item->rect.top() + (item->rect.height() - m_iconSize) / 2;
+        painter->drawPixmap(x, y, pixmap);
+        x += m_iconSize + Padding;
+    }
+    const QRect textRect(x, item->rect.top(), item->rect.right() - x, item->rect.height());
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
+    painter->setFont(item->font);
+    if (enabled) {
+        painter->setPen(item->palette.color(QPalette::WindowText));
+        painter->drawText(textRect, flags, item->text);
+    } else {
+        painter->setPen(QColor(255, 255, 255));
+        painter->drawText(textRect.translated(1, 1), flags, item->text);
+        painter->setPen(QColor(128, 128, 128));
+        painter->drawText(textRect, flags, item->text);
+    }
+    painter->restore();
+}

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "app/Window.h"
+
+#include <QCloseEvent>
+
+Window::Window(Role role, const QString& caption) : QWidget(nullptr), m_role(role)
+{
+    setObjectName(QString::fromLatin1(roleName(role)));
+    Application::instance().registerWindow(role, this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCaption(caption);
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+Window::~Window() = default;
+
+const char* Window::roleName(Role role)
+{
+    static const char* const names[] = {"Form1",  "Form2",     "Form5",     "AboutBox", "Form35", "AboutBox2",
+                                        "AboutBox1", "AboutBox3", "Form36", "Form37",   "Form38", "Form59"};
+    return names[int(role)];
+}
+
+void Window::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+}
+
+void Window::setClientSize(int width, int height)
+{
+    m_client->setGeometry(0, menuHeight(), width, height);
+    setFixedSize(width, height + menuHeight());
+}
+
+void Window::setOuterSize(int width, int height)
+{
+    const QMargins frame = isVisible() || testAttribute(Qt::WA_WState_Created)
+                               ? QMargins(geometry().left() - frameGeometry().left(),
+                                          geometry().top() - frameGeometry().top(),
+                                          frameGeometry().right() - geometry().right(),
+                                          frameGeometry().bottom() - geometry().bottom())
+                               : QMargins();
+    setClientSize(std::max(0, width - frame.left() - frame.right()),
+                  std::max(0, height - frame.top() - frame.bottom() - menuHeight()));
+}
+
+void Window::showWindow()
+{
+    Application::instance().showWindow(this);
+}
+
+void Window::hideWindow()
+{
+    Application::instance().hideWindow(this);
+}
+
+void Window::closeWindow()
+{
+    hideWindow();
+}
+
+void Window::closeEvent(QCloseEvent* event)
+{
+    // The window system never destroys a window of ours: closing runs the window's own close.
+    event->ignore();
+    Application::instance().dispatch([this] { closeWindow(); });
+}
+
+bool Window::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Application::instance().platformActivated(this);
+    return QWidget::event(event);
+}
