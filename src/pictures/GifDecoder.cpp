@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: MIT
+#include "pictures/GifDecoder.h"
+
+#include "pictures/PictureLimits.h"
+#include "platform/Error.h"
+
+#include <gif_lib.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int signatureLength = 3;
+constexpr int alternativeSignatureOffset = 4;
+constexpr int graphicControlLabel = 0xF9;
+constexpr int applicationLabel = 0xFF;
+constexpr size_t maxFrames = 100000;
+
+// giflib pulls its input through this reader; it notes when giflib asked for bytes past the end, which tells
+// a truncated file apart from malformed data.
+struct Reader {
+    const unsigned char* data = nullptr;
+    qsizetype size = 0;
+    qsizetype position = 0;
+    bool exhausted = false;
+};
+
+int readInput(GifFileType* gif, GifByteType* buffer, int length)
+{
+    auto* reader = static_cast<Reader*>(gif->UserData);
+    const qsizetype available = reader->size - reader->position;
+    const qsizetype count = std::min<qsizetype>(std::max(length, 0), available);
+    if (count < length)
+        reader->exhausted = true;
+    if (count > 0)
+        std::memcpy(buffer, reader->data + reader->position, size_t(count));
+    reader->position += count;
+    return int(count);
+}
+
+struct GifCloser {
+    void operator()(GifFileType* gif) const
+    {
+        int error = 0;
+        DGifCloseFile(gif, &error);
+    }
+};
+using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
+
+[[noreturn]] void fail(const Reader& reader, int giflibError)
+{
+    if (reader.exhausted)
+        throw Error(QStringLiteral("Premature end of data"));
+    const char* reason = GifErrorString(giflibError);
+    throw Error(reason ? QStringLiteral("Invalid GIF data (%1)").arg(QString::fromLatin1(reason))
+                       : QStringLiteral("Invalid GIF data"));
+}
+
+QList<QRgb> colorTable(const ColorMapObject* map)
+{
+    QList<QRgb> colors;
+    if (!map || !map->Colors)
+        return colors;
+    colors.reserve(map->ColorCount);
+    for (int i = 0; i < map->ColorCount; ++i)
+        colors.append(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
+    return colors;
+}
+
+// The row of the image that the n-th decoded row fills.
+QList<int> rowOrder(int height, bool interlaced)
+{
+    QList<int> order;
+    order.reserve(height);
+    if (!interlaced) {
+        for (int y = 0; y < height; ++y)
+            order.append(y);
+        return order;
+    }
+    constexpr int starts[] = {0, 4, 2, 1};
+    constexpr int steps[] = {8, 8, 4, 2};
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = starts[pass]; y < height; y += steps[pass])
+            order.append(y);
+    return order;
+}
+
+// Extension values waiting for the next image descriptor.
+struct PendingExtensions {
+    bool hasControl = false;
+    int disposal = 0;
+    int delay = 0;
+    int transparentIndex = -1;
+    int loopCount = -1;
+};
+
+void readExtension(GifFileType* gif, const Reader& reader, PendingExtensions& pending)
+{
+    int label = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetExtension(gif, &label, &block) == GIF_ERROR)
+        fail(reader, gif->Error);
+    bool first = true;
+    bool loopingApplication = false;
+    while (block) {
+        const int length = block[0];
+        if (label == graphicControlLabel && first && length >= 4) {
+            pending.hasControl = true;
+            pending.disposal = (block[1] >> 2) & 0x07;
+            pending.delay = block[2] | (block[3] << 8);
+            pending.transparentIndex = (block[1] & 0x01) ? block[4] : -1;
+        } else if (label == applicationLabel && first && length == 11) {
+            loopingApplication = std::memcmp(block + 1, "NETSCAPE2.0", 11) == 0
+                || std::memcmp(block + 1, "ANIMEXTS1.0", 11) == 0;
+        } else if (loopingApplication && !first && length >= 3 && block[1] == 1) {
+            pending.loopCount = block[2] | (block[3] << 8);
+        }
+        first = false;
+        if (DGifGetExtensionNext(gif, &block) == GIF_ERROR)
+            fail(reader, gif->Error);
+    }
+}
+
+void skipImageData(GifFileType* gif, const Reader& reader)
+{
+    int codeSize = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetCode(gif, &codeSize, &block) == GIF_ERROR)
+        fail(reader, gif->Error);
+    while (block)
+        if (DGifGetCodeNext(gif, &block) == GIF_ERROR)
+            fail(reader, gif->Error);
+}
+
+void readImage(GifFileType* gif, const Reader& reader, GifData& data, PendingExtensions& pending,
+               qint64& pixelBudget)
+{
+    if (DGifGetImageDesc(gif) == GIF_ERROR)
+        fail(reader, gif->Error);
+    if (data.frames.size() >= maxFrames)
+        throw Error(QStringLiteral("Invalid GIF data (more than %1 images)").arg(maxFrames));
+    const GifImageDesc& desc = gif->Image;
+    GifFrame frame;
+    frame.rect = QRect(desc.Left, desc.Top, desc.Width, desc.Height);
+    frame.colors = desc.ColorMap ? colorTable(desc.ColorMap) : data.globalColors;
+    frame.hasControl = pending.hasControl;
+    frame.disposal = pending.disposal;
+    frame.delay = pending.delay;
+    frame.transparentIndex = pending.transparentIndex;
+    frame.loopCount = pending.loopCount;
+    pending = PendingExtensions();
+
+    if (frame.rect.isEmpty()) {
+        skipImageData(gif, reader);
+        data.frames.push_back(std::move(frame));
+        return;
+    }
+    const qint64 width = desc.Width;
+    const qint64 height = desc.Height;
+    PictureLimits::checkSize(width, height);
+    pixelBudget -= width * height;
+    if (pixelBudget < 0)
+        throw Error(QStringLiteral("Invalid GIF data (the images hold more than %1 pixels in all)")
+                        .arg(PictureLimits::maxGifFramePixels));
+
+    frame.pixels = QByteArray(qsizetype(width * height), '\0');
+    auto* pixels = reinterpret_cast<GifPixelType*>(frame.pixels.data());
+    const QList<int> rows = rowOrder(int(height), desc.Interlace);
+    // Pixel by pixel, so that when the LZW data ends early we know exactly which pixels it covered.
+    qint64 decoded = 0;
+    bool complete = true;
+    for (int row = 0; row < height && complete; ++row) {
+        GifPixelType* line = pixels + qint64(rows[row]) * width;
+        for (qint64 x = 0; x < width; ++x) {
+            if (DGifGetLine(gif, line + x, 1) == GIF_ERROR) {
+                if (reader.exhausted)
+                    fail(reader, gif->Error);
+                if (gif->Error == D_GIF_ERR_EOF_TOO_SOON) {
+                    // The end code came early; the rest of the image's sub-blocks still follow.
+                    GifByteType* block = nullptr;
+                    do {
+                        if (DGifGetCodeNext(gif, &block) == GIF_ERROR)
+                            fail(reader, gif->Error);
+                    } while (block);
+                } else if (gif->Error != D_GIF_ERR_READ_FAILED) {
+                    // READ_FAILED without running out of input: the block terminator came early and has
+                    // been consumed. Anything else is malformed LZW data.
+                    fail(reader, gif->Error);
+                }
+                complete = false;
+                break;
+            }
+            ++decoded;
+        }
+    }
+    if (!complete) {
+        frame.decodedMask = QByteArray(frame.pixels.size(), '\0');
+        for (qint64 n = 0; n < decoded; ++n) {
+            const qint64 row = n / width;
+            frame.decodedMask[qsizetype(qint64(rows[row]) * width + n % width)] = 1;
+        }
+    }
+    // An index outside the colour table names no colour.
+    const qsizetype colorCount = frame.colors.size();
+    if (colorCount > 0 && colorCount < 256) {
+        for (qsizetype i = 0; i < frame.pixels.size(); ++i) {
+            if (frame.decodedMask.isEmpty() || frame.decodedMask[i])
+                if (GifPixelType(frame.pixels[i]) >= colorCount)
+                    throw Error(QStringLiteral("Invalid GIF data (colour index %1 outside a table of %2 colours)")
+                                    .arg(GifPixelType(frame.pixels[i]))
+                                    .arg(colorCount));
+        }
+    }
+    data.frames.push_back(std::move(frame));
+}
+
+} // namespace
+
+int GifDecoder::signatureOffset(const QByteArray& data)
+{
+    auto isSignatureAt = [&data](qsizetype offset) {
+        return data.size() >= offset + signatureLength
+            && data.mid(offset, signatureLength).compare("GIF", Qt::CaseInsensitive) == 0;
+    };
+    if (isSignatureAt(0))
+        return 0;
+    if (isSignatureAt(alternativeSignatureOffset))
+        return alternativeSignatureOffset;
+    return -1;
+}
+
+std::shared_ptr<const GifData> GifDecoder::decode(const QByteArray& fileData)
+{
+    const int offset = signatureOffset(fileData);
+    if (offset < 0)
+        throw Error(QStringLiteral("Invalid GIF signature"));
+    // giflib wants the signature in capitals; the version bytes are not checked.
+    QByteArray bytes = fileData.mid(offset);
+    std::memcpy(bytes.data(), "GIF", signatureLength);
+
+    Reader reader;
+    reader.data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    reader.size = bytes.size();
+    int openError = 0;
+    GifHandle gif(DGifOpen(&reader, &readInput, &openError));
+    if (!gif)
+        fail(reader, openError);
+
+    auto data = std::make_shared<GifData>();
+    const qint64 screenWidth = gif->SWidth;
+    const qint64 screenHeight = gif->SHeight;
+    if (screenWidth <= 0 || screenHeight <= 0)
+        throw Error(QStringLiteral("Invalid GIF data (logical screen %1 x %2)").arg(screenWidth).arg(screenHeight));
+    PictureLimits::checkSize(screenWidth, screenHeight);
+    data->logicalSize = QSize(int(screenWidth), int(screenHeight));
+    data->backgroundIndex = gif->SBackGroundColor;
+    data->globalColors = colorTable(gif->SColorMap);
+
+    PendingExtensions pending;
+    qint64 pixelBudget = PictureLimits::maxGifFramePixels;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR) {
+            // Many writers leave out the trailer; data that ends cleanly after an image is complete.
+            if (reader.exhausted && reader.position >= reader.size && !data->frames.empty())
+                break;
+            fail(reader, gif->Error);
+        }
+        if (type == TERMINATE_RECORD_TYPE)
+            break;
+        if (type == IMAGE_DESC_RECORD_TYPE)
+            readImage(gif.get(), reader, *data, pending, pixelBudget);
+        else if (type == EXTENSION_RECORD_TYPE)
+            readExtension(gif.get(), reader, pending);
+        else
+            fail(reader, D_GIF_ERR_WRONG_RECORD);
+    }
+    return data;
+}
