@@ -15,4 +15,8 @@ public:
 
     // The text of a plain-text file as the view shows it.
     static QString plainText(const QByteArray& data);
+
+    // The text a document shows: paragraphs and line breaks as newlines, the cells of a table row separated by
+    // tabs and its rows by newlines, pictures left out.
+    static QString documentText(const QTextDocument& doc);
 };
