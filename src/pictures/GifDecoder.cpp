@@ -133,13 +133,46 @@ void skipImageData(GifFileType* gif, const Reader& reader)
             fail(reader, gif->Error);
 }
 
-void readImage(GifFileType* gif, const Reader& reader, GifData& data, PendingExtensions& pending,
-               qint64& pixelBudget)
+// Some writers put out an image of width or height 0 with no image data at all (not even the LZW code size).
+// giflib would read the next record as the code size, so such a descriptor is stepped over here. Returns
+// true when it did so.
+bool skipEmptyImageWithoutData(Reader& reader, GifData& data, PendingExtensions& pending)
 {
-    if (DGifGetImageDesc(gif) == GIF_ERROR)
-        fail(reader, gif->Error);
+    constexpr qsizetype descriptorSize = 9;
+    constexpr int maxCodeSize = 12;
+    if (reader.size - reader.position < descriptorSize)
+        return false;
+    const unsigned char* d = reader.data + reader.position;
+    const int width = d[4] | (d[5] << 8);
+    const int height = d[6] | (d[7] << 8);
+    if (width != 0 && height != 0)
+        return false;
+    const qsizetype tableSize = (d[8] & 0x80) ? 3 * (qsizetype(2) << (d[8] & 0x07)) : 0;
+    const qsizetype codeSizeAt = reader.position + descriptorSize + tableSize;
+    if (codeSizeAt < reader.size && reader.data[codeSizeAt] <= maxCodeSize)
+        return false;
+    reader.position += descriptorSize;
+    GifFrame frame;
+    frame.rect = QRect(d[0] | (d[1] << 8), d[2] | (d[3] << 8), width, height);
+    frame.colors = data.globalColors;
+    frame.hasControl = pending.hasControl;
+    frame.disposal = pending.disposal;
+    frame.delay = pending.delay;
+    frame.transparentIndex = pending.transparentIndex;
+    frame.loopCount = pending.loopCount;
+    pending = PendingExtensions();
+    data.frames.push_back(std::move(frame));
+    return true;
+}
+
+void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtensions& pending, qint64& pixelBudget)
+{
     if (data.frames.size() >= maxFrames)
         throw Error(QStringLiteral("Invalid GIF data (more than %1 images)").arg(maxFrames));
+    if (skipEmptyImageWithoutData(reader, data, pending))
+        return;
+    if (DGifGetImageDesc(gif) == GIF_ERROR)
+        fail(reader, gif->Error);
     const GifImageDesc& desc = gif->Image;
     GifFrame frame;
     frame.rect = QRect(desc.Left, desc.Top, desc.Width, desc.Height);
