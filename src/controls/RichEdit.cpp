@@ -57,9 +57,11 @@ void RichEdit::loadFromData(const QByteArray& data)
     fresh->setDefaultTextOption(option);
     RtfReader::read(data, fresh);
 
+    // The first document belongs to Qt's text control, which deletes it on replacement; later ones are ours.
     QTextDocument* old = document();
+    const bool ours = old && old->parent() == this;
     setDocument(fresh);
-    if (old && old->parent() == this)
+    if (ours)
         delete old;
     moveCursor(QTextCursor::Start);
     verticalScrollBar()->setValue(0);
