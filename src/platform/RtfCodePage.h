@@ -16,6 +16,10 @@ class RtfCodePage final {
 public:
     static constexpr int Cyrillic = 1251;
     static constexpr int Western = 1252;
+    // Fonts of the symbol character set draw their own glyphs for the byte values; these two pseudo code pages
+    // turn the bytes of the "Symbol" and "Wingdings" fonts into the Unicode characters they look like.
+    static constexpr int SymbolFont = 42;
+    static constexpr int WingdingsFont = 43;
 
     explicit RtfCodePage(int codePage = Western);
     ~RtfCodePage();
@@ -37,9 +41,11 @@ public:
 
 private:
     using Table = std::array<char16_t, 128>;
+    using FullTable = std::array<char16_t, 256>;
 
     int m_number = Western;
     bool m_doubleByte = false;
     const Table* m_table = nullptr;
+    const FullTable* m_fullTable = nullptr;
     std::unique_ptr<QStringDecoder> m_decoder;
 };

@@ -19,6 +19,7 @@ constexpr qint64 ImageBudgetPerByte = 16;
 constexpr int MaxControlWordLetters = 32;
 constexpr int MaxParameterDigits = 10;
 constexpr int DefaultHalfPoints = 24;
+constexpr int SymbolCharset = 2;
 
 enum class Word {
     // Destinations
@@ -263,14 +264,16 @@ void RtfParser::readControl()
     if (!isLetter(c)) {
         ++m_pos;
         if (c == '\'') {
-            if (m_pos + 2 <= m_size) {
-                const int high = hexValue(m_bytes[m_pos]);
-                const int low = hexValue(m_bytes[m_pos + 1]);
-                if (high >= 0 && low >= 0) {
-                    m_pos += 2;
-                    hexByte(high * 16 + low);
-                    return;
-                }
+            if (m_pos + 2 > m_size) {
+                m_done = true; // the file ends inside the escape
+                return;
+            }
+            const int high = hexValue(m_bytes[m_pos]);
+            const int low = hexValue(m_bytes[m_pos + 1]);
+            if (high >= 0 && low >= 0) {
+                m_pos += 2;
+                hexByte(high * 16 + low);
+                return;
             }
             // A broken \'hh is dropped; what follows reads on as usual.
             return;
@@ -285,6 +288,10 @@ void RtfParser::readControl()
     bool negative = false;
     bool hasParameter = false;
     qint64 parameter = 0;
+    if (m_pos + 1 == m_size && m_bytes[m_pos] == '-') {
+        m_done = true; // the file ends inside a negative parameter
+        return;
+    }
     if (m_pos < m_size && m_bytes[m_pos] == '-' && m_pos + 1 < m_size && isDigit(m_bytes[m_pos + 1])) {
         negative = true;
         ++m_pos;
@@ -317,7 +324,7 @@ void RtfParser::controlSymbol(char symbol)
     case '\\':
     case '{':
     case '}':
-        textBytes(&symbol, 1);
+        hexByte(static_cast<unsigned char>(symbol)); // a literal character in whatever destination
         break;
     case '~':
         text(QChar(0x00A0));
@@ -884,6 +891,7 @@ void RtfParser::textBytes(const char* bytes, qsizetype size)
 {
     if (state().destination != Destination::Normal)
         return;
+    dropLoneSurrogate();
     const int font = state().chars.font;
     RtfCodePage& codePage = codePageFor(font);
     if (codePage.isDoubleByte()) {
@@ -915,6 +923,7 @@ void RtfParser::text(QChar c)
 {
     if (state().destination != Destination::Normal)
         return;
+    dropLoneSurrogate();
     flushText();
     m_builder.appendText(QStringView(&c, 1), state().chars, state().para);
 }
@@ -927,25 +936,20 @@ void RtfParser::unicode(int value)
         return;
     const auto unit = char16_t(value);
     if (QChar::isHighSurrogate(unit)) {
-        if (m_highSurrogate)
-            text(QChar(QChar::ReplacementCharacter));
+        dropLoneSurrogate();
         m_highSurrogate = unit;
         return;
     }
     if (QChar::isLowSurrogate(unit)) {
         if (m_highSurrogate && state().destination == Destination::Normal) {
             const QChar pair[2] = {QChar(m_highSurrogate), QChar(unit)};
+            m_highSurrogate = 0;
             flushText();
             m_builder.appendText(QStringView(pair, 2), state().chars, state().para);
         } else {
             text(QChar(QChar::ReplacementCharacter));
         }
-        m_highSurrogate = 0;
         return;
-    }
-    if (m_highSurrogate) {
-        text(QChar(QChar::ReplacementCharacter));
-        m_highSurrogate = 0;
     }
     if (value < 0x20 && value != '\t')
         return;
@@ -955,6 +959,17 @@ void RtfParser::unicode(int value)
         return;
     }
     text(QChar(unit));
+}
+
+void RtfParser::dropLoneSurrogate()
+{
+    // A high surrogate not followed by its low half shows as the replacement character.
+    if (!m_highSurrogate)
+        return;
+    m_highSurrogate = 0;
+    const QChar replacement(QChar::ReplacementCharacter);
+    flushText();
+    m_builder.appendText(QStringView(&replacement, 1), state().chars, state().para);
 }
 
 void RtfParser::flushText()
@@ -989,6 +1004,12 @@ void RtfParser::finishFontEntry()
     if (codePage == 0 && cpg > 0)
         codePage = cpg;
     QString family = RtfCodePage(codePage > 0 ? codePage : m_documentCodePage).decode(name);
+    if (charset == SymbolCharset) {
+        if (family.compare(QLatin1StringView("Symbol"), Qt::CaseInsensitive) == 0)
+            codePage = RtfCodePage::SymbolFont;
+        else if (family.startsWith(QLatin1StringView("Wingdings"), Qt::CaseInsensitive))
+            codePage = RtfCodePage::WingdingsFont;
+    }
     for (const NameSuffix& suffix : CharsetSuffixes) {
         if (family.endsWith(suffix.suffix, Qt::CaseInsensitive)) {
             family.chop(suffix.suffix.size());

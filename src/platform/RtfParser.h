@@ -71,6 +71,7 @@ private:
     void textBytes(const char* bytes, qsizetype size);
     void unicode(int value);
     void flushText();
+    void dropLoneSurrogate();
     void endParagraph();
 
     RtfCodePage& codePageFor(int font);

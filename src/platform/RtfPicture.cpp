@@ -16,6 +16,7 @@ constexpr qreal HimetricPerPixel = 2540.0 / 96.0;
 // No picture is shown larger than this on a page, whatever its header claims.
 constexpr qreal MaxDisplayPixels = 4000.0;
 constexpr int DefaultPlaceholderSide = 32;
+constexpr int MaxPlaceholderSide = 512;
 constexpr int BitmapFileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12;
 constexpr int InfoHeaderSize = 40;
@@ -214,9 +215,11 @@ QSizeF RtfPicture::displaySize(const QImage& image) const
 
 QImage RtfPicture::placeholder(qint64 maxBytes) const
 {
+    // The frame is drawn at no more than MaxPlaceholderSide pixels a side; the document stretches it to the
+    // picture's size, so a header that claims a huge picture costs no memory.
     const QSizeF size = displaySize(QImage());
-    const int width = std::max(1, int(std::lround(size.width())));
-    const int height = std::max(1, int(std::lround(size.height())));
+    const int width = std::clamp(int(std::lround(size.width())), 1, MaxPlaceholderSide);
+    const int height = std::clamp(int(std::lround(size.height())), 1, MaxPlaceholderSide);
     if (qint64(width) * height * 4 > maxBytes)
         return {};
     QImage image(width, height, QImage::Format_RGB32);

@@ -22,7 +22,6 @@ QString blockText(const QTextBlock& block)
     QString text = block.text();
     text.remove(QChar::ObjectReplacementCharacter);
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    text.replace(QChar::Nbsp, QLatin1Char(' '));
     return text;
 }
 
