@@ -14,6 +14,7 @@
 #include "screens/InfoSreda.h"
 #include "windows/InfoPict.h"
 
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace TestSupport;

@@ -13,6 +13,9 @@
 #include "screens/InfoMenu.h"
 #include "screens/InfoSreda.h"
 #include "screens/InfoTop03.h"
+#include "screens/InfoUtil.h"
+#include "controls/BitBtn.h"
+#include "platform/Error.h"
 #include "windows/InfoAbot.h"
 #include "windows/InfoPict.h"
 #include "windows/Ishod.h"
@@ -21,6 +24,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace TestSupport;

@@ -2,6 +2,8 @@
 #include "app/Window.h"
 
 #include <QCloseEvent>
+#include <QTimer>
+#include <QWindow>
 
 Window::Window(Role role, const QString& caption) : QWidget(nullptr), m_role(role)
 {
@@ -36,14 +38,29 @@ void Window::setClientSize(int width, int height)
 
 void Window::setOuterSize(int width, int height)
 {
-    const QMargins frame = isVisible() || testAttribute(Qt::WA_WState_Created)
-                               ? QMargins(geometry().left() - frameGeometry().left(),
-                                          geometry().top() - frameGeometry().top(),
-                                          frameGeometry().right() - geometry().right(),
-                                          frameGeometry().bottom() - geometry().bottom())
-                               : QMargins();
-    setClientSize(std::max(0, width - frame.left() - frame.right()),
-                  std::max(0, height - frame.top() - frame.bottom() - menuHeight()));
+    m_outerSize = QSize(width, height);
+    // The frame is known once the window system has a window for us.
+    if (!windowHandle())
+        create();
+    applyOuterSize();
+}
+
+void Window::applyOuterSize()
+{
+    if (!m_outerSize.isValid())
+        return;
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setClientSize(std::max(0, m_outerSize.width() - frame.left() - frame.right()),
+                  std::max(0, m_outerSize.height() - frame.top() - frame.bottom() - menuHeight()));
+}
+
+void Window::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window manager reports the frame only after the window is mapped: correct the size then.
+    applyOuterSize();
+    if (m_outerSize.isValid())
+        QTimer::singleShot(100, this, [this] { applyOuterSize(); });
 }
 
 void Window::showWindow()

@@ -54,10 +54,14 @@ protected:
     }
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     virtual int menuHeight() const { return 0; }
 
 private:
+    void applyOuterSize();
+
     Role m_role;
+    QSize m_outerSize; // invalid until a figure sets the outer size
     QWidget* m_client = nullptr;
 };
