@@ -15,11 +15,12 @@ namespace {
 
 // RTF lengths are twips (1/1440 inch); the document lays out in pixels at 96 dpi.
 constexpr qreal TwipsPerPixel = 15.0;
-// What one paragraph, one table cell and one picture cost against the content budget, roughly in proportion
-// to the memory the document spends on them compared with one character.
-constexpr qint64 ParagraphCost = 64;
-constexpr qint64 CellCost = 256;
-constexpr qint64 ImageCost = 256;
+// What a character, a paragraph, a table cell and a picture cost against the content budget: roughly the bytes
+// of memory the document spends on each (measured with Qt 6.4: about 500 bytes per paragraph).
+constexpr qint64 CharacterCost = 2;
+constexpr qint64 ParagraphCost = 512;
+constexpr qint64 CellCost = 1024;
+constexpr qint64 ImageCost = 512;
 // Wider or longer tables than these are not tables an article has; extra cells flow on as text.
 constexpr int MaxColumns = 64;
 constexpr int MaxRows = 4096;
@@ -79,7 +80,7 @@ void RtfDocumentBuilder::appendText(QStringView text, const RtfCharProps& chars,
         m_pendingProps = chars;
     }
     m_pending.append(text);
-    spend(text.size());
+    spend(text.size() * CharacterCost);
 }
 
 void RtfDocumentBuilder::flush()

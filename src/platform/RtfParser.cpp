@@ -10,9 +10,9 @@
 
 namespace {
 
-// The content budget of a document: a floor that any article fits in, plus a few units per input byte, so
-// that what the document holds stays within a few times the file's size.
-constexpr qint64 ContentBudgetFloor = qint64(4) * 1024 * 1024;
+// The content budget of a document (about bytes of memory): a floor that any article fits in, plus a few per
+// input byte, so that what the document holds stays within a few times the file's size.
+constexpr qint64 ContentBudgetFloor = qint64(16) * 1024 * 1024;
 constexpr qint64 ContentBudgetPerByte = 4;
 constexpr qint64 ImageBudgetFloor = qint64(64) * 1024 * 1024;
 constexpr qint64 ImageBudgetPerByte = 16;
