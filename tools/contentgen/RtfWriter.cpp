@@ -148,11 +148,10 @@ void RtfWriter::note(const QByteArray& runs) {
 }
 
 void RtfWriter::code(const QStringList& lines) {
-    m_data += "\\pard\\plain\\li567\\sb60\\sa60\\f2\\fs18\\cf" + number(kCodeColour);
-    newLine();
+    // The space ends the control word; after each \par the line end does (it is not text), so leading
+    // spaces of a line stay text.
+    m_data += "\\pard\\plain\\li567\\sb60\\sa60\\f2\\fs18\\cf" + number(kCodeColour) + ' ';
     for (const QString& line : lines) {
-        // Leading spaces are text; the delimiter space after the control word is not.
-        m_data += ' ';
         appendText(escape(line));
         m_data += "\\par";
         newLine();
