@@ -34,17 +34,16 @@ const Role MenuTargets[] = {Role::Form36, Role::Form37, Role::Form5, Role::Form3
 
 const char* const PlayerFiles[] = {"sound/notify.wav", "sound/ding.wav", "sound/rec.wav"};
 
-template <typename T>
-T* named(T* widget, const char* name)
-{
+template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 } // namespace
 
-Screen::Screen(Role role, const ScreenFrame& frame) : Window(role, QString::fromUtf8(frame.caption)), m_frame(frame)
-{
+Screen::Screen(Role role, const ScreenFrame& frame)
+    : Window(role, QString::fromUtf8(frame.caption))
+    , m_frame(frame) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette p = palette();
@@ -107,8 +106,7 @@ Screen::Screen(Role role, const ScreenFrame& frame) : Window(role, QString::from
 
 Screen::~Screen() = default;
 
-void Screen::buildHeader()
-{
+void Screen::buildHeader() {
     m_header = named(new Panel(client()), "Panel1");
     m_header->setGeometry(-8, 0, 805, HeaderHeight);
     m_header->setBevelOuter(Panel::Bevel::None);
@@ -132,8 +130,7 @@ void Screen::buildHeader()
     m_heading->setCaption(QString::fromUtf8(m_frame.heading));
     if (m_frame.headingRightAlignedWidth > 0) {
         m_heading->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        m_heading->setGeometry(m_frame.headingX, 32, m_frame.headingRightAlignedWidth,
-                               m_heading->sizeHint().height());
+        m_heading->setGeometry(m_frame.headingX, 32, m_frame.headingRightAlignedWidth, m_heading->sizeHint().height());
     } else {
         m_heading->placeAutoSize(m_frame.headingX, 32);
     }
@@ -149,8 +146,7 @@ void Screen::buildHeader()
     }
 }
 
-void Screen::buildFooter()
-{
+void Screen::buildFooter() {
     const bool shortNames = m_frame.names == ScreenFrame::Names::Short;
     m_footer = named(new Panel(client()), shortNames ? "Panel2" : "Panel5");
     m_footer->setGeometry(-8, FooterTop, 805, 42);
@@ -180,8 +176,7 @@ void Screen::buildFooter()
     bind(m_back, &Panel::clicked, &Screen::backButtonClick);
 }
 
-void Screen::buildMenu()
-{
+void Screen::buildMenu() {
     m_menuBar = named(new QMenuBar(this), "MainMenu1");
     m_menuBar->setNativeMenuBar(false);
     auto* style = new MenuBarStyle(MenuIconSize);
@@ -189,8 +184,9 @@ void Screen::buildMenu()
     m_menuBar->setStyle(style);
     m_menuBar->setFont(Fonts::sansSerif8());
     for (int i = 0; i < 5; ++i) {
-        QAction* item = m_menuBar->addAction(QIcon(QPixmap::fromImage(StoredPictures::menuIcon(i))),
-                                             QString::fromUtf8(MenuCaptions[i]));
+        QAction* item = m_menuBar->addAction(
+            QIcon(QPixmap::fromImage(Image::withTransparentBackground(StoredPictures::menuIcon(i)))),
+            QString::fromUtf8(MenuCaptions[i]));
         item->setObjectName(QString::fromLatin1(MenuNames[i]));
         item->setEnabled(i != m_frame.disabledItem);
         const Role target = MenuTargets[i];
@@ -202,7 +198,7 @@ void Screen::buildMenu()
     m_exitMenu->setObjectName(QStringLiteral("N27Menu"));
     QAction* exitTop = m_menuBar->addMenu(m_exitMenu);
     exitTop->setObjectName(QStringLiteral("N27"));
-    exitTop->setIcon(QIcon(QPixmap::fromImage(StoredPictures::menuIcon(5))));
+    exitTop->setIcon(QIcon(QPixmap::fromImage(Image::withTransparentBackground(StoredPictures::menuIcon(5)))));
     m_aboutItem = m_exitMenu->addAction(QStringLiteral("О программе"));
     m_aboutItem->setObjectName(QString::fromLatin1(m_frame.exitItemsN10N11 ? "N10" : "N9"));
     m_exitItem = m_exitMenu->addAction(QStringLiteral("Выход"));
@@ -212,18 +208,15 @@ void Screen::buildMenu()
     m_menuBar->setGeometry(0, 0, ClientWidth, m_menuBar->sizeHint().height());
 }
 
-int Screen::menuHeight() const
-{
+int Screen::menuHeight() const {
     return m_menuBar ? m_menuBar->sizeHint().height() : 0;
 }
 
-void Screen::darkenFooter()
-{
+void Screen::darkenFooter() {
     m_footer->setColor(Colors::darken(Colors::Maroon, 25));
 }
 
-void Screen::startLogoAnimations()
-{
+void Screen::startLogoAnimations() {
     m_timer->setEnabled(true);
     GifImage flag;
     flag.loadFromFile(ContentPath::resolve(QStringLiteral("xmages\\logo\\flag.gif")));
@@ -237,14 +230,12 @@ void Screen::startLogoAnimations()
     m_logo4->hide();
 }
 
-void Screen::FormShow()
-{
+void Screen::FormShow() {
     if (m_frame.logoPair)
         startLogoAnimations();
 }
 
-void Screen::Button1Click()
-{
+void Screen::Button1Click() {
     for (int i = 0; i < 3; ++i) {
         if (m_players[size_t(i)])
             m_players[size_t(i)]->setFileName(QString::fromLatin1(PlayerFiles[i]));
@@ -255,28 +246,24 @@ void Screen::Button1Click()
     }
 }
 
-void Screen::Button2Click()
-{
+void Screen::Button2Click() {
     for (MediaPlayer* player : m_players) {
         if (player)
             player->close();
     }
 }
 
-void Screen::Timer1Timer()
-{
+void Screen::Timer1Timer() {
     m_logo3->hide();
     m_logo4->show();
     m_timer->setEnabled(false);
 }
 
-void Screen::exit()
-{
+void Screen::exit() {
     Application::instance().mainWindow()->closeWindow();
 }
 
-void Screen::closeWindow()
-{
+void Screen::closeWindow() {
     if (m_frame.titleScreen) {
         // The main window: closing it ends the program.
         Application::instance().terminate();
@@ -285,30 +272,25 @@ void Screen::closeWindow()
     exit();
 }
 
-void Screen::goTo(Role target)
-{
+void Screen::goTo(Role target) {
     if (Screen* screen = Application::instance().screen(target))
         Application::instance().goToScreen(screen);
 }
 
-void Screen::backButtonClick()
-{
+void Screen::backButtonClick() {
     goTo(m_frame.backTarget);
 }
 
-void Screen::homeImageClick()
-{
+void Screen::homeImageClick() {
     goTo(Role::Form1);
 }
 
-void Screen::aboutCommand()
-{
+void Screen::aboutCommand() {
     if (Window* about = Application::instance().window(Role::AboutBox))
         about->showWindow();
 }
 
-void Screen::exitConfirmation()
-{
+void Screen::exitConfirmation() {
     player(2)->play();
     if (Dialogs::instance().confirm(QStringLiteral("Confirm"), QStringLiteral("Вы хотите выйти из программы?")))
         Application::instance().mainWindow()->closeWindow();

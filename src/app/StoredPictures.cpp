@@ -170,7 +170,9 @@ QImage modeGlyph(int index)
 
 QImage titleEmblem()
 {
-    QImage image = canvas(32, 29);
+    // Drawn without transparency on the title screen: its background is the screen's cream.
+    QImage image(32, 29, QImage::Format_RGB32);
+    image.fill(QColor(255, 251, 240));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(QColor(255, 200, 0));

@@ -47,8 +47,8 @@ const ModeButton ModeButtons[] = {
 
 } // namespace
 
-TForm2::TForm2() : Screen(Role::Form2, Frame)
-{
+TForm2::TForm2()
+    : Screen(Role::Form2, Frame) {
     BitBtn** members[] = {&BitBtn1, &BitBtn9, &BitBtn6, &BitBtn7, &BitBtn8};
     for (size_t i = 0; i < std::size(ModeButtons); ++i) {
         const ModeButton& row = ModeButtons[i];
@@ -57,7 +57,8 @@ TForm2::TForm2() : Screen(Role::Form2, Frame)
         button->setGeometry(row.x, row.y, 249, 73);
         button->setCaption(QString::fromUtf8(row.caption));
         button->setFontColor(Colors::Olive);
-        button->setGlyph(QPixmap::fromImage(StoredPictures::modeGlyph(row.glyph)));
+        // A glyph's bottom-left colour is its transparent background.
+        button->setGlyph(QPixmap::fromImage(Image::withTransparentBackground(StoredPictures::modeGlyph(row.glyph))));
         bind(button, &BitBtn::clicked, row.handler);
         *members[i] = button;
     }
@@ -74,8 +75,7 @@ TForm2::TForm2() : Screen(Role::Form2, Frame)
     Image1->setTransparent(true);
 }
 
-void TForm2::FormCreate()
-{
+void TForm2::FormCreate() {
     Image1->loadFromFile(QStringLiteral("xmages\\logo\\delphi2.bmp"));
     darkenFooter();
     backButton()->setFocus();
