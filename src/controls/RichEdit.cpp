@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -92,6 +93,20 @@ void RichEdit::changeEvent(QEvent* event)
     QTextEdit::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
         keepSelectionVisible();
+}
+
+void RichEdit::keyPressEvent(QKeyEvent* event)
+{
+    // Without a caret, Home and End (with or without Ctrl) go to the top and the bottom of the article.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Home || event->key() == Qt::Key_End) &&
+        (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)) {
+        verticalScrollBar()->triggerAction(event->key() == Qt::Key_Home ? QAbstractSlider::SliderToMinimum
+                                                                        : QAbstractSlider::SliderToMaximum);
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 void RichEdit::keepSelectionVisible()
