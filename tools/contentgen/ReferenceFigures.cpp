@@ -56,28 +56,28 @@ void ReferenceFigures::mainMenu(Sketch& sketch) {
     const QRect client =
         sketch.window(QRect(all.left(), all.top(), all.width(), 60), QStringLiteral("Project1 — среда"));
     sketch.menuBar(client, {"File", "Edit", "Search", "View", "Project", "Run"}, 0);
-    sketch.dropDown(QPoint(client.left() + 4, client.top() + 19),
-                    {"New", "Open...\tCtrl+O", "Open Project...\tCtrl+F11", "Reopen", "-", "Save\tCtrl+S", "Save As...",
-                     "Save Project As...", "Save All\tShift+Ctrl+S", "Close", "Close All", "-", "Use Unit...\tAlt+F11",
-                     "Print...", "-", "Exit"},
-                    1);
-    // What each menu holds, for the pupil.
-    const QStringList legend = {
-        QStringLiteral("File — файлы и проекты"),   QStringLiteral("Edit — правка текста и формы"),
-        QStringLiteral("Search — поиск и замена"),  QStringLiteral("View — окна среды"),
-        QStringLiteral("Project — сборка проекта"), QStringLiteral("Run — запуск и отладка"),
-        QStringLiteral("Component — компоненты"),   QStringLiteral("Tools — настройки среды"),
-        QStringLiteral("Window — список окон"),     QStringLiteral("Help — справка")};
-    const QRect box(all.left() + 210, all.top() + 76, all.width() - 218, all.height() - 84);
+    const QRect menu = sketch.dropDown(QPoint(client.left() + 4, client.top() + 19),
+                                       {"New", "Open...\tCtrl+O", "Open Project...\tCtrl+F11", "Reopen", "-",
+                                        "Save\tCtrl+S", "Save As...", "Save Project As...", "Save All\tShift+Ctrl+S",
+                                        "Close", "Close All", "-", "Use Unit...\tAlt+F11", "Print...", "-", "Exit"},
+                                       1);
+    // What each menu of the bar holds, for the pupil, in two columns under the open menu.
+    const QStringList legend = {QStringLiteral("File — файлы, проекты"),   QStringLiteral("Edit — правка"),
+                                QStringLiteral("Search — поиск и замена"), QStringLiteral("View — окна среды"),
+                                QStringLiteral("Project — сборка"),        QStringLiteral("Run — запуск, отладка"),
+                                QStringLiteral("Component — компоненты"),  QStringLiteral("Tools — настройки"),
+                                QStringLiteral("Window — список окон"),    QStringLiteral("Help — справка")};
+    const QRect box(all.left() + 6, menu.bottom() + 12, all.width() - 12, all.bottom() - menu.bottom() - 18);
     sketch.fill(box, Sketch::kInfo);
     sketch.painter().setPen(Qt::black);
     sketch.painter().setBrush(Qt::NoBrush);
     sketch.painter().drawRect(box.adjusted(0, 0, -1, -1));
-    int y = box.top() + 8;
-    for (const QString& line : legend) {
-        sketch.text(QRect(box.left() + 6, y, box.width() - 10, 36), line, Qt::AlignLeft | Qt::TextWordWrap,
-                    Sketch::uiFont(11));
-        y += (box.height() - 16) / static_cast<int>(legend.size());
+    const int rows = static_cast<int>(legend.size() + 1) / 2;
+    const int rowHeight = (box.height() - 8) / rows;
+    for (int i = 0; i < legend.size(); ++i) {
+        const QRect cell(box.left() + 8 + (i / rows) * (box.width() / 2), box.top() + 4 + (i % rows) * rowHeight,
+                         box.width() / 2 - 12, rowHeight);
+        sketch.text(cell, legend[i], Qt::AlignLeft | Qt::AlignVCenter, Sketch::uiFont(11));
     }
 }
 
