@@ -49,8 +49,8 @@ QList<IdeParts::Component> IdeParts::palettePage(const QString& tab) {
                 {2, "FontDialog"},  {14, "ColorDialog"},  {17, "PrintDialog"},       {17, "PrinterSetupDialog"},
                 {3, "FindDialog"},  {4, "ReplaceDialog"}, {17, "PageSetupDialog"}};
     if (tab == QLatin1String("Samples"))
-        return {{19, "Gauge"},           {15, "ColorGrid"}, {10, "SpinButton"},     {3, "SpinEdit"},
-                {8, "DirectoryOutline"}, {15, "Calendar"},  {12, "IBEventAlerter"}, {17, "ShellTreeView"}};
+        return {{19, "Gauge"},   {15, "ColorGrid"},       {10, "SpinButton"},
+                {3, "SpinEdit"}, {8, "DirectoryOutline"}, {15, "Calendar"}};
     return {{17, "Frames"},     {1, "MainMenu"},    {1, "PopupMenu"}, {2, "Label"},
             {3, "Edit"},        {4, "Memo"},        {5, "Button"},    {6, "CheckBox"},
             {7, "RadioButton"}, {8, "ListBox"},     {9, "ComboBox"},  {10, "ScrollBar"},

@@ -122,7 +122,7 @@ void RtfWriter::paragraph(const QByteArray& runs) {
 }
 
 void RtfWriter::bullet(const QByteArray& runs) {
-    m_data += "\\pard\\plain\\qj\\fi-360\\li720\\sa60\\f0\\fs24{\\pntext\\f1\\'b7\\tab}"
+    m_data += "\\pard\\plain\\qj\\fi-360\\li720\\tx720\\sa60\\f0\\fs24{\\pntext\\f1\\'b7\\tab}"
               "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent360{\\pntxtb\\'b7}}";
     appendText(runs);
     m_data += "\\par";
@@ -131,7 +131,7 @@ void RtfWriter::bullet(const QByteArray& runs) {
 
 void RtfWriter::numbered(const QString& numberText, const QByteArray& runs) {
     const int start = numberText.toInt();
-    m_data += "\\pard\\plain\\qj\\fi-360\\li720\\sa60\\f0\\fs24{\\pntext\\f0 " + escape(numberText) +
+    m_data += "\\pard\\plain\\qj\\fi-360\\li720\\tx720\\sa60\\f0\\fs24{\\pntext\\f0 " + escape(numberText) +
               ".\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart" + number(start > 0 ? start : 1) +
               "\\pnindent360{\\pntxta .}}";
     appendText(runs);
