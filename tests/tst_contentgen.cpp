@@ -112,6 +112,10 @@ private slots:
     void articles_data();
     void articles();
     void everyRtfIsWellFormed();
+    void courseSourcesConvertWithoutWarnings();
+    void courseSources_data();
+    void courseSources();
+    void topicArticlesHavePictures();
 
     void markupBecomesRtf();
     void sourcesWithoutTableRowAndMissingSources();
@@ -121,6 +125,7 @@ private slots:
 
 private:
     QTemporaryDir m_tree;
+    QString m_generatorErrors;
     QStringList m_gifDisposals;
 };
 
@@ -129,6 +134,7 @@ void TestContentGen::initTestCase() {
     const Run run = generate({m_tree.path()});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.contains(QLatin1String("files written")), qPrintable(run.out));
+    m_generatorErrors = run.err;
 }
 
 void TestContentGen::logos_data() {
@@ -386,6 +392,75 @@ void TestContentGen::everyRtfIsWellFormed() {
     }
     // Welcome articles, 10 + 12 + 10 topic articles, and the component library's articles.
     QVERIFY2(count >= 3 + 32 + 9 + 3 + 91, qPrintable(QString::number(count)));
+}
+
+void TestContentGen::courseSourcesConvertWithoutWarnings() {
+    // A markup slip in a course article (an unclosed program block, a malformed picture line) is reported.
+    QVERIFY2(!m_generatorErrors.contains(QLatin1String("warning")), qPrintable(m_generatorErrors));
+}
+
+void TestContentGen::courseSources_data() {
+    QTest::addColumn<QString>("source");
+    const QDir articles(
+        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tools/contentgen/articles")));
+    QVERIFY(articles.exists());
+    QDirIterator it(articles.path(), {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QTest::newRow(qPrintable(articles.relativeFilePath(path))) << path;
+    }
+}
+
+void TestContentGen::courseSources() {
+    QFETCH(QString, source);
+    const QString markup = QString::fromUtf8(readAll(source));
+    const QString relative = source.mid(source.indexOf(QLatin1String("/articles/")) + 10);
+    // The article lands at its content path; the table's spelling may differ in letter case only.
+    QString rtfPath = relative.left(relative.size() - 4) + QStringLiteral(".rtf");
+    if (!QFileInfo::exists(m_tree.filePath(rtfPath)))
+        rtfPath.replace(QLatin1String("logos.rtf"), QLatin1String("logoS.rtf"));
+    const QByteArray rtf = readAll(m_tree.filePath(rtfPath));
+    QVERIFY2(!rtf.isEmpty(), qPrintable(rtfPath));
+
+    // Every picture line became an embedded picture of its size, every program block a block in the
+    // fixed-pitch font.
+    static const QRegularExpression picture(QStringLiteral("^\\[\\[picture (\\d+) (\\d+):"),
+                                            QRegularExpression::MultilineOption);
+    int pictures = 0;
+    for (auto it = picture.globalMatch(markup); it.hasNext(); ++pictures) {
+        const QRegularExpressionMatch match = it.next();
+        QVERIFY(rtf.contains(("\\pngblip\\picw" + match.captured(1) + "\\pich" + match.captured(2)).toLatin1()));
+    }
+    QCOMPARE(static_cast<int>(rtf.count("\\pngblip")), pictures);
+    static const QRegularExpression fence(QStringLiteral("^\\s*```"), QRegularExpression::MultilineOption);
+    int fences = 0;
+    for (auto it = fence.globalMatch(markup); it.hasNext(); it.next())
+        ++fences;
+    QCOMPARE(fences % 2, 0);
+    QCOMPARE(static_cast<int>(rtf.count("\\f2\\fs18")), fences / 2);
+
+    // The reader shows the heading, and a topic article is a real article, not a stub.
+    QTextDocument document;
+    RtfReader::read(rtf, &document);
+    const QString text = RtfReader::documentText(document);
+    static const QRegularExpression heading(QStringLiteral("^= (.+)$"), QRegularExpression::MultilineOption);
+    const QString title = heading.match(markup).captured(1).remove(QStringLiteral("**")).trimmed();
+    QVERIFY2(!title.isEmpty(), qPrintable(relative));
+    QVERIFY2(text.contains(title), qPrintable(title));
+    if (relative.contains(QRegularExpression(QStringLiteral("/(sreda|jazik|sprav)/")))) {
+        const qsizetype words = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
+        QVERIFY2(words >= 250, qPrintable(QString::number(words)));
+    }
+}
+
+void TestContentGen::topicArticlesHavePictures() {
+    int withPictures = 0;
+    for (const QString& folder : {QStringLiteral("sreda"), QStringLiteral("jazik"), QStringLiteral("sprav")}) {
+        QDirIterator it(m_tree.filePath(QStringLiteral("doc/topic/") + folder), {QStringLiteral("*.rtf")}, QDir::Files);
+        while (it.hasNext())
+            withPictures += readAll(it.next()).contains("\\pngblip") ? 1 : 0;
+    }
+    QVERIFY2(withPictures >= 3, qPrintable(QString::number(withPictures)));
 }
 
 void TestContentGen::markupBecomesRtf() {
