@@ -47,8 +47,9 @@ Decompressor* owner(j_common_ptr info)
 
 void emitMessage(j_common_ptr info, int level)
 {
-    // Level -1 is a warning about corrupt data; data that ends before the image is complete is an error here.
-    if (level == -1 && info->err->msg_code == JWRN_JPEG_EOF)
+    // Level -1 is a warning about corrupt data. Data that ends, or reaches a marker, before the image is
+    // complete is an error here: libjpeg would otherwise go on decoding an image of grey from nothing.
+    if (level == -1 && (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER))
         exitWithError(info);
 }
 
