@@ -29,6 +29,13 @@ constexpr quint16 MetaDibBitBlt = 0x0940;
 constexpr quint16 MetaSetDibToDev = 0x0D33;
 constexpr int WmfHeaderWords = 9;
 
+// Whether a width x height picture of 32-bit pixels fits in maxBytes (without overflowing on absurd sizes).
+bool fits(qint64 width, qint64 height, qint64 maxBytes)
+{
+    constexpr qint64 MaxSide = 65535;
+    return width > 0 && height > 0 && width <= MaxSide && height <= MaxSide && width * height * 4 <= maxBytes;
+}
+
 quint32 le32(QByteArrayView bytes, qsizetype at)
 {
     return qFromLittleEndian<quint32>(bytes.data() + at);
@@ -48,7 +55,7 @@ QImage RtfPicture::readBounded(const QByteArray& bytes, const char* format, qint
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || qint64(size.width()) * size.height() * 4 > maxBytes)
+    if (!size.isValid() || !fits(size.width(), size.height(), maxBytes))
         return {};
     QImage image;
     if (!reader.read(&image))
@@ -126,7 +133,7 @@ QImage RtfPicture::deviceBitmap(qint64 maxBytes) const
     // ones need no palette.
     const int width = picw;
     const int height = pich;
-    if (width <= 0 || height <= 0 || qint64(width) * height * 4 > maxBytes)
+    if (!fits(width, height, maxBytes))
         return {};
     const int bpp = bitsPerPixel;
     const qint64 minRow = (qint64(width) * bpp + 7) / 8;
@@ -220,7 +227,7 @@ QImage RtfPicture::placeholder(qint64 maxBytes) const
     const QSizeF size = displaySize(QImage());
     const int width = std::clamp(int(std::lround(size.width())), 1, MaxPlaceholderSide);
     const int height = std::clamp(int(std::lround(size.height())), 1, MaxPlaceholderSide);
-    if (qint64(width) * height * 4 > maxBytes)
+    if (!fits(width, height, maxBytes))
         return {};
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
