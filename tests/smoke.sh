@@ -1,29 +1,46 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Starts the real program under Xvfb over the generated course and checks that the title screen window
-# appears with its caption and that the program keeps running; then ends it.
+# Starts the real program under Xvfb over the generated course, checks that the title screen appears,
+# clicks "НАЧАТЬ" where it lies on the screen and checks that the mode menu window replaces it.
 set -u
 program=$1
 content=$2
-if ! command -v Xvfb >/dev/null || ! command -v xwininfo >/dev/null; then
-  echo "Xvfb or xwininfo is missing"; exit 1
-fi
+for tool in Xvfb xwininfo xdotool; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+done
 display=:$((90 + RANDOM % 400))
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
-for _ in $(seq 50); do xwininfo -display "$display" -root >/dev/null 2>&1 && break; sleep 0.1; done
+app=""
+log=$(mktemp)
+trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -f "$log"' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+viewable() { xwininfo -name "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
+wait_viewable() {
+  for _ in $(seq 100); do viewable "$1" && return 0; sleep 0.1; done
+  return 1
+}
+
 cd "$content"
-DISPLAY=$display QT_QPA_PLATFORM=xcb "$program" >/tmp/vedarium-smoke.log 2>&1 &
+QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
 app=$!
-found=""
-for _ in $(seq 100); do
-  if xwininfo -display "$display" -root -tree 2>/dev/null | grep -q "Среда программирования DELPHI"; then found=1; break; fi
-  sleep 0.1
-done
-if [ -z "$found" ]; then echo "the title screen did not appear"; cat /tmp/vedarium-smoke.log; exit 1; fi
-sleep 3
-if ! kill -0 "$app" 2>/dev/null; then echo "the program ended by itself"; cat /tmp/vedarium-smoke.log; exit 1; fi
-# Only the title screen is shown, 792 x 546 below its menu bar.
-xwininfo -display "$display" -name "Среда программирования DELPHI" | grep -E "Width|Height"
-echo "smoke: title screen shown and running"
+title="Среда программирования DELPHI"
+menu="Выбор режимов работы программы"
+if ! wait_viewable "$title"; then echo "the title screen did not appear"; cat "$log"; exit 1; fi
+sleep 1
+info=$(xwininfo -name "$title")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+w=$(awk '/Width:/ {print $2}' <<<"$info")
+h=$(awk '/Height:/ {print $2}' <<<"$info")
+echo "title screen at $x,$y size ${w}x$h"
+# The client area is 792 x 546 below the menu bar; the back button lies at 704, 521 (73 x 17) in it.
+[ "$w" -eq 792 ] || { echo "unexpected width $w"; exit 1; }
+menu_height=$((h - 546))
+xdotool mousemove $((x + 704 + 36)) $((y + menu_height + 521 + 8)) click 1
+if ! wait_viewable "$menu"; then echo "the mode menu did not appear after НАЧАТЬ"; cat "$log"; exit 1; fi
+if viewable "$title"; then echo "the title screen is still shown"; exit 1; fi
+kill -0 "$app" 2>/dev/null || { echo "the program ended"; cat "$log"; exit 1; }
+echo "smoke: title screen shown; НАЧАТЬ leads to the mode menu"
