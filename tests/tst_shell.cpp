@@ -309,6 +309,12 @@ private slots:
         fixture.app().platformActivated(Form5);
         QVERIFY(!AboutBox->isVisible());
         QCOMPARE(fixture.app().activeWindow(), static_cast<Window*>(Form5));
+        // So does a mouse click into the screen where no window manager activates windows.
+        Form5->aboutItem()->trigger();
+        QVERIFY(AboutBox->isVisible());
+        QTest::mouseClick(Form5->header(), Qt::LeftButton);
+        QVERIFY(!AboutBox->isVisible());
+        QCOMPARE(fixture.app().activeWindow(), static_cast<Window*>(Form5));
         // Enter presses OK.
         Form5->aboutItem()->trigger();
         QTest::keyClick(AboutBox, Qt::Key_Return);

@@ -24,6 +24,8 @@ Application::Application()
     Fonts::installSubstitutions();
     QApplication::setFont(Fonts::sansSerif8());
     ControlAccessibility::install();
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
 }
 
 Application::~Application()
@@ -157,6 +159,22 @@ void Application::platformActivated(Window* window)
     if (window->isScreen() && window != m_currentScreen)
         return;
     setActive(window);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click into a window of ours activates it even where no window manager does so (a bare X server),
+    // so that, for instance, a click on the screen behind the about box closes the about box.
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        QWidget* top = static_cast<QWidget*>(watched)->window();
+        for (Window* window : std::as_const(m_windows)) {
+            if (window == top) {
+                platformActivated(window);
+                break;
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Application::setActive(Window* window)

@@ -81,6 +81,9 @@ public:
     void terminate();
     bool isTerminated() const { return m_terminated; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void setActive(Window* window);
 
