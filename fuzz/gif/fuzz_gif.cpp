@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (gif.logicalSize().isEmpty())
             __builtin_trap(); // an empty logical screen must have been refused
         for (const GifFrame& frame : gif.data().frames)
-            if (frame.hasPixels() && frame.pixels.size() != qsizetype(frame.rect.width()) * frame.rect.height())
+            if (frame.pixels.size() != qsizetype(frame.area.width()) * frame.area.height()
+                || frame.area != (frame.area & QRect(QPoint(0, 0), gif.logicalSize())))
                 __builtin_trap();
         // Composing allocates the logical screen; keep the run fast on the huge ones the decoder allows.
         if (qint64(gif.logicalSize().width()) * gif.logicalSize().height() <= 1024 * 1024)

@@ -86,21 +86,20 @@ void GifComposer::restoreBackground(QImage& image, const QRect& area) const
 
 void GifComposer::drawFrame(QImage& image, const GifFrame& frame) const
 {
-    const QRect area = frame.rect & image.rect();
+    const QRect area = frame.area & image.rect();
     if (area.isEmpty() || frame.pixels.isEmpty())
         return;
     const int skipIndex = m_gif.transparent() ? frame.transparentIndex : -1;
     const qsizetype colorCount = frame.colors.size();
     const auto* pixels = reinterpret_cast<const uchar*>(frame.pixels.constData());
-    const bool partial = !frame.decodedMask.isEmpty();
+    const bool partial = frame.decodedPixels >= 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const qsizetype rowStart = qsizetype(y - frame.rect.top()) * frame.rect.width();
+        const uchar* row = pixels + qsizetype(y - frame.area.top()) * frame.area.width();
         for (int x = area.left(); x <= area.right(); ++x) {
-            const qsizetype at = rowStart + (x - frame.rect.left());
-            if (partial && !frame.decodedMask[at])
+            if (partial && !frame.isDecoded(x, y))
                 continue;
-            const int index = pixels[at];
+            const int index = row[x - frame.area.left()];
             if (index == skipIndex || index >= colorCount)
                 continue;
             line[x] = frame.colors[index] | 0xFF000000u;

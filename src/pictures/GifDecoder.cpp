@@ -184,6 +184,7 @@ void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtension
     frame.loopCount = pending.loopCount;
     pending = PendingExtensions();
 
+    frame.interlaced = desc.Interlace;
     if (frame.rect.isEmpty()) {
         skipImageData(gif, reader);
         data.frames.push_back(std::move(frame));
@@ -192,21 +193,28 @@ void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtension
     const qint64 width = desc.Width;
     const qint64 height = desc.Height;
     PictureLimits::checkSize(width, height);
-    pixelBudget -= width * height;
+    // Only the part on the logical screen is kept; the rest is decoded and dropped.
+    frame.area = frame.rect & QRect(QPoint(0, 0), data.logicalSize);
+    const qint64 areaWidth = frame.area.width();
+    pixelBudget -= areaWidth * frame.area.height();
     if (pixelBudget < 0)
         throw Error(QStringLiteral("Invalid GIF data (the images hold more than %1 pixels in all)")
                         .arg(PictureLimits::maxGifFramePixels));
-
-    frame.pixels = QByteArray(qsizetype(width * height), '\0');
+    frame.pixels = QByteArray(qsizetype(areaWidth * frame.area.height()), '\0');
     auto* pixels = reinterpret_cast<GifPixelType*>(frame.pixels.data());
     const QList<int> rows = rowOrder(int(height), desc.Interlace);
+    const qsizetype colorCount = frame.colors.size();
     // Pixel by pixel, so that when the LZW data ends early we know exactly which pixels it covered.
     qint64 decoded = 0;
     bool complete = true;
     for (int row = 0; row < height && complete; ++row) {
-        GifPixelType* line = pixels + qint64(rows[row]) * width;
-        for (qint64 x = 0; x < width; ++x) {
-            if (DGifGetLine(gif, line + x, 1) == GIF_ERROR) {
+        const int y = frame.rect.top() + rows[row];
+        GifPixelType* line = y >= frame.area.top() && y <= frame.area.bottom()
+            ? pixels + qint64(y - frame.area.top()) * areaWidth
+            : nullptr;
+        for (int x = frame.rect.left(); x <= frame.rect.right(); ++x) {
+            GifPixelType pixel = 0;
+            if (DGifGetLine(gif, &pixel, 1) == GIF_ERROR) {
                 if (reader.exhausted)
                     fail(reader, gif->Error);
                 if (gif->Error == D_GIF_ERR_EOF_TOO_SOON) {
@@ -224,27 +232,18 @@ void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtension
                 complete = false;
                 break;
             }
+            // An index outside the colour table names no colour.
+            if (colorCount > 0 && pixel >= colorCount)
+                throw Error(QStringLiteral("Invalid GIF data (colour index %1 outside a table of %2 colours)")
+                                .arg(pixel)
+                                .arg(colorCount));
+            if (line && x >= frame.area.left() && x <= frame.area.right())
+                line[x - frame.area.left()] = pixel;
             ++decoded;
         }
     }
-    if (!complete) {
-        frame.decodedMask = QByteArray(frame.pixels.size(), '\0');
-        for (qint64 n = 0; n < decoded; ++n) {
-            const qint64 row = n / width;
-            frame.decodedMask[qsizetype(qint64(rows[row]) * width + n % width)] = 1;
-        }
-    }
-    // An index outside the colour table names no colour.
-    const qsizetype colorCount = frame.colors.size();
-    if (colorCount > 0 && colorCount < 256) {
-        for (qsizetype i = 0; i < frame.pixels.size(); ++i) {
-            if (frame.decodedMask.isEmpty() || frame.decodedMask[i])
-                if (GifPixelType(frame.pixels[i]) >= colorCount)
-                    throw Error(QStringLiteral("Invalid GIF data (colour index %1 outside a table of %2 colours)")
-                                    .arg(GifPixelType(frame.pixels[i]))
-                                    .arg(colorCount));
-        }
-    }
+    if (!complete)
+        frame.decodedPixels = decoded;
     data.frames.push_back(std::move(frame));
 }
 
