@@ -43,9 +43,17 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument* doc, qint64 contentBudget,
     , m_imageBudget(imageBudgetBytes)
 {
     m_cursor.movePosition(QTextCursor::End);
+    // One edit block around the whole reading: the cursor then does not ask the layout for its position after
+    // every insertion, and views see one change at the end.
+    m_cursor.beginEditBlock();
+    m_editing = true;
 }
 
-RtfDocumentBuilder::~RtfDocumentBuilder() = default;
+RtfDocumentBuilder::~RtfDocumentBuilder()
+{
+    if (m_editing)
+        m_cursor.endEditBlock();
+}
 
 void RtfDocumentBuilder::addFont(int number, const QString& family)
 {
@@ -88,7 +96,7 @@ void RtfDocumentBuilder::flush()
     if (m_pending.isEmpty())
         return;
     m_cursor.insertText(m_pending, charFormat(m_pendingProps));
-    m_pending.clear();
+    m_pending.truncate(0); // keeps the buffer for the next run
 }
 
 QTextCharFormat RtfDocumentBuilder::charFormat(const RtfCharProps& chars)
@@ -311,4 +319,8 @@ void RtfDocumentBuilder::finish(const RtfParaProps& para)
     if (m_table)
         leaveTable();
     applyBlockFormat(para);
+    if (m_editing) {
+        m_cursor.endEditBlock();
+        m_editing = false;
+    }
 }

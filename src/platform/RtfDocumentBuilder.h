@@ -99,6 +99,7 @@ private:
     qint64 m_budget = 0;
     qint64 m_imageBudget = 0;
     int m_imageCount = 0;
+    bool m_editing = false;
 
     QHash<int, QString> m_fonts;
     int m_defaultFont = 0;

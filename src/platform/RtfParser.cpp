@@ -903,7 +903,7 @@ void RtfParser::textBytes(const char* bytes, qsizetype size)
         return;
     }
     flushText();
-    m_text.clear();
+    m_text.truncate(0);
     // Tabs written as the character itself count as \tab; other control characters show nothing.
     qsizetype begin = 0;
     for (qsizetype i = 0; i < size; ++i) {
@@ -976,7 +976,7 @@ void RtfParser::flushText()
 {
     if (m_pendingBytes.isEmpty())
         return;
-    m_text.clear();
+    m_text.truncate(0);
     codePageFor(m_pendingBytesFont).decode(m_pendingBytes.constData(), m_pendingBytes.size(), m_text);
     m_pendingBytes.clear();
     if (!m_stack.isEmpty())
