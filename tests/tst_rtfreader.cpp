@@ -148,6 +148,8 @@ private slots:
     void characterFormats();
     void paragraphFormats_data();
     void paragraphFormats();
+    void tabStops_data();
+    void tabStops();
     void tableFromWordDocument();
     void tableShapes_data();
     void tableShapes();
@@ -398,6 +400,42 @@ void TestRtfReader::paragraphFormats()
     const QTextCursor found = doc->find(QStringLiteral("X"));
     QVERIFY(!found.isNull());
     QCOMPARE(found.blockFormat().property(property), expected);
+}
+
+void TestRtfReader::tabStops_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QList<qreal>>("positions"); // from where the first line starts, in pixels
+    QTest::addColumn<QList<int>>("types");
+
+    QTest::newRow("left and right stops") << QByteArray("\\tx1440\\tqr\\tx2880 X") << QList<qreal>{96, 192}
+                                          << QList<int>{QTextOption::LeftTab, QTextOption::RightTab};
+    QTest::newRow("measured from the margin, not the indent")
+        << QByteArray("\\li720\\tx1440 X") << QList<qreal>{48} << QList<int>{QTextOption::LeftTab};
+    QTest::newRow("stops left of the line start dropped")
+        << QByteArray("\\li1440\\tx720\\tqc\\tx2160 X") << QList<qreal>{48} << QList<int>{QTextOption::CenterTab};
+    QTest::newRow("hanging indent stops at the indent")
+        << QByteArray("\\fi-360\\li720{\\pntext 1.\\tab}X") << QList<qreal>{24} << QList<int>{QTextOption::LeftTab};
+    QTest::newRow("pard clears the stops") << QByteArray("\\tx1440 a\\par\\pard X") << QList<qreal>{} << QList<int>{};
+}
+
+void TestRtfReader::tabStops()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QList<qreal>, positions);
+    QFETCH(QList<int>, types);
+    const auto doc = readRtf(FormatHeader + body + "}");
+    const QTextCursor found = doc->find(QStringLiteral("X"));
+    QVERIFY(!found.isNull());
+    const QList<QTextOption::Tab> tabs = found.blockFormat().tabPositions();
+    QList<qreal> gotPositions;
+    QList<int> gotTypes;
+    for (const QTextOption::Tab& tab : tabs) {
+        gotPositions.append(tab.position);
+        gotTypes.append(tab.type);
+    }
+    QCOMPARE(gotPositions, positions);
+    QCOMPARE(gotTypes, types);
 }
 
 void TestRtfReader::tableFromWordDocument()

@@ -61,6 +61,15 @@ void RtfDocumentBuilder::addFont(int number, const QString& family)
         m_fonts.insert(number, family);
 }
 
+void RtfDocumentBuilder::setDefaultTab(int twips)
+{
+    if (twips <= 0)
+        return;
+    QTextOption option = m_doc->defaultTextOption();
+    option.setTabStopDistance(std::min(pixels(twips), 1000.0));
+    m_doc->setDefaultTextOption(option);
+}
+
 void RtfDocumentBuilder::addColor(const QColor& color)
 {
     if (m_colors.size() < MaxColors)
@@ -157,12 +166,20 @@ void RtfDocumentBuilder::applyBlockFormat(const RtfParaProps& para)
         else
             format.setLineHeight(pixels(-para.lineSpacing), QTextBlockFormat::FixedHeight);
     }
-    if (para.tabCount > 0) {
-        QList<QTextOption::Tab> tabs;
-        for (int i = 0; i < para.tabCount; ++i)
-            tabs.append(QTextOption::Tab(pixels(para.tabs[i].position), QTextOption::TabType(para.tabs[i].type),
-                                         para.tabs[i].type == QTextOption::DelimiterTab ? QLatin1Char('.')
-                                                                                         : QChar()));
+    // RTF tab stops are measured from the page margin, Qt's from where the paragraph's first line starts. A
+    // hanging first line also stops at the paragraph's indent, as word processors do for list numbers.
+    const qreal lineStart = pixels(para.leftIndent + para.firstIndent);
+    QList<QTextOption::Tab> tabs;
+    for (int i = 0; i < para.tabCount; ++i) {
+        const qreal position = pixels(para.tabs[i].position) - lineStart;
+        if (position > 0)
+            tabs.append(QTextOption::Tab(position, QTextOption::TabType(para.tabs[i].type),
+                                         para.tabs[i].type == QTextOption::DelimiterTab ? QLatin1Char('.') : QChar()));
+    }
+    if (para.firstIndent < 0)
+        tabs.append(QTextOption::Tab(pixels(-para.firstIndent), QTextOption::LeftTab));
+    if (!tabs.isEmpty()) {
+        std::sort(tabs.begin(), tabs.end(), [](const auto& a, const auto& b) { return a.position < b.position; });
         format.setTabPositions(tabs);
     }
     m_cursor.setBlockFormat(format);

@@ -66,6 +66,7 @@ public:
     Q_DISABLE_COPY_MOVE(RtfDocumentBuilder)
 
     void setDefaultFont(int number) { m_defaultFont = number; }
+    void setDefaultTab(int twips); // \deftab: the distance between default tab stops
     void addFont(int number, const QString& family);
     void addColor(const QColor& color); // an invalid colour is "automatic"
     int addLink(const QString& href);   // returns the link number + 1 for RtfCharProps::link

@@ -25,7 +25,7 @@ enum class Word {
     // Destinations
     Rtf, FontTable, ColorTable, Picture, Field, FieldInstruction, FieldResult, ShapePicture, ListText, Skip,
     // Document
-    Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, Uc, U, Bin,
+    Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, DefaultTab, Uc, U, Bin,
     // Fonts and colours
     F, FontCharset, CodePage, Red, Green, Blue,
     // Characters
@@ -49,7 +49,7 @@ const std::unordered_map<std::string_view, Word>& words()
             {"pict", Word::Picture}, {"field", Word::Field}, {"fldinst", Word::FieldInstruction},
             {"fldrslt", Word::FieldResult}, {"shppict", Word::ShapePicture}, {"pntext", Word::ListText},
             {"listtext", Word::ListText}, {"ansi", Word::Ansi}, {"mac", Word::Mac}, {"pc", Word::Pc},
-            {"pca", Word::Pca}, {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont}, {"uc", Word::Uc},
+            {"pca", Word::Pca}, {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont}, {"deftab", Word::DefaultTab}, {"uc", Word::Uc},
             {"u", Word::U}, {"bin", Word::Bin}, {"f", Word::F}, {"fcharset", Word::FontCharset},
             {"cpg", Word::CodePage}, {"red", Word::Red}, {"green", Word::Green}, {"blue", Word::Blue},
             {"plain", Word::Plain}, {"fs", Word::Fs}, {"b", Word::B}, {"i", Word::I}, {"ul", Word::Ul},
@@ -500,6 +500,9 @@ void RtfParser::controlWord(QByteArrayView name, bool hasParameter, int paramete
         m_defaultFont = parameter;
         m_builder.setDefaultFont(parameter);
         m_cachedFont = -2;
+        break;
+    case Word::DefaultTab:
+        m_builder.setDefaultTab(parameter);
         break;
     case Word::Uc:
         s.unicodeSkip = quint8(std::clamp(parameter, 0, 16));
