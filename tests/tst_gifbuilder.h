@@ -148,7 +148,8 @@ inline QByteArray build(const File& file)
         putWord(out, frame.rect.width());
         putWord(out, frame.rect.height());
         const bool local = !frame.localColors.isEmpty();
-        out.append(char((local ? 0x80 | (tableBits(frame.localColors.size()) - 1) : 0) | (frame.interlaced ? 0x40 : 0)));
+        const int localBits = local ? 0x80 | (tableBits(frame.localColors.size()) - 1) : 0;
+        out.append(char(localBits | (frame.interlaced ? 0x40 : 0)));
         if (local)
             putColorTable(out, frame.localColors);
         if (!frame.rawImageData.isEmpty()) {

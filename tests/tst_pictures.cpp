@@ -181,11 +181,14 @@ void TestPictures::damagedBmp_data()
     QTest::newRow("cut in the header") << good.left(30) << "Invalid BMP data";
     QTest::newRow("cut in the pixels") << good.left(good.size() - 20) << "Invalid BMP data";
     QTest::newRow("huge width") << patched(18, QByteArray("\x00\x00\x01\x00", 4)) << "Picture too large";
-    QTest::newRow("huge both") << patched(18, QByteArray("\x00\x40\x00\x00\x00\x40\x00\x00", 8)) << "Picture too large";
+    QTest::newRow("huge both") << patched(18, QByteArray("\x00\x40\x00\x00\x00\x40\x00\x00", 8))
+                               << "Picture too large";
     QTest::newRow("negative width") << patched(18, QByteArray("\xF0\xFF\xFF\xFF", 4)) << "Invalid BMP data";
     QTest::newRow("zero planes") << patched(26, QByteArray("\x00\x00", 2)) << "Invalid BMP data (0 planes)";
-    QTest::newRow("7 bits per pixel") << patched(28, QByteArray("\x07\x00", 2)) << "Invalid BMP data (7 bits per pixel)";
-    QTest::newRow("pixel data offset past the end") << patched(10, QByteArray("\xFF\xFF\x00\x00", 4)) << "Invalid BMP data";
+    QTest::newRow("7 bits per pixel") << patched(28, QByteArray("\x07\x00", 2))
+                                      << "Invalid BMP data (7 bits per pixel)";
+    QTest::newRow("pixel data offset past the end")
+        << patched(10, QByteArray("\xFF\xFF\x00\x00", 4)) << "Invalid BMP data";
 }
 
 void TestPictures::damagedBmp()

@@ -49,7 +49,8 @@ QMap<QString, Section> readConf(const QString& path)
 QImage expectedFrame(const Section& frame, QSize size)
 {
     if (frame.contains(QStringLiteral("image")))
-        return QImage(gifSuite + QLatin1Char('/') + frame[QStringLiteral("image")]).convertToFormat(QImage::Format_ARGB32);
+        return QImage(gifSuite + QLatin1Char('/') + frame[QStringLiteral("image")])
+            .convertToFormat(QImage::Format_ARGB32);
     QFile file(gifSuite + QLatin1Char('/') + frame[QStringLiteral("pixels")]);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();
@@ -233,7 +234,8 @@ void TestPictureConformance::bmpSuiteCase_data()
     }
     const QMap<QString, QStringList> references = bmpReferences();
     for (const QString& folder : {QStringLiteral("g"), QStringLiteral("q"), QStringLiteral("b"), QStringLiteral("x")}) {
-        const QStringList files = QDir(bmpSuite + QLatin1Char('/') + folder).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
+        const QStringList files
+            = QDir(bmpSuite + QLatin1Char('/') + folder).entryList({QStringLiteral("*.bmp")}, QDir::Files, QDir::Name);
         for (const QString& name : files) {
             const QString file = folder + QLatin1Char('/') + name;
             QTest::newRow(qPrintable(file)) << file << references.value(file);

@@ -83,7 +83,8 @@ QImage JpegDecoder::decode(const QByteArray& data)
     d->created = true;
     d->progress.progress_monitor = &checkProgress;
     d->info.progress = &d->progress;
-    jpeg_mem_src(&d->info, reinterpret_cast<const unsigned char*>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_mem_src(&d->info, reinterpret_cast<const unsigned char*>(data.constData()),
+                 static_cast<unsigned long>(data.size()));
     jpeg_read_header(&d->info, TRUE);
 
     // An ordinary throw is fine here: no longjmp crosses it.
