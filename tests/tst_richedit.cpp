@@ -143,7 +143,8 @@ void TestRichEdit::missingFileThrowsAndKeepsText()
 
 void TestRichEdit::plainTextListingKeepsIndentation()
 {
-    const QString listing = QStringLiteral("unit Unit1;\r\n\r\nbegin\r\n  Caption := 'Привет';\r\n\tx := 1;\r\nend.\r\n");
+    const QString listing =
+        QStringLiteral("unit Unit1;\r\n\r\nbegin\r\n  Caption := 'Привет';\r\n\tx := 1;\r\nend.\r\n");
     QByteArray cp1251;
     for (const QChar c : listing) {
         // Windows-1251: Cyrillic А..я are 0xC0..0xFF.

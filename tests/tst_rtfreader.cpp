@@ -183,7 +183,8 @@ void TestRtfReader::decodesText_data()
                                                         "\\'cc\\'e8\\'f0}")
                                           << QStringLiteral("Мир");
     QTest::newRow("default charset follows ansicpg")
-        << QByteArray("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset1 Arial;}}\\f0 \\'cc}") << QStringLiteral("М");
+        << QByteArray("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset1 Arial;}}\\f0 \\'cc}")
+        << QStringLiteral("М");
     QTest::newRow("deff picks the font of unmarked text")
         << QByteArray("{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial;}}\\'cc}")
         << QStringLiteral("М");
@@ -259,7 +260,8 @@ void TestRtfReader::skipsHiddenDestinations_data()
         << QByteArray("{\\rtf1{\\field{\\*\\fldinst { PAGE }}{\\fldrslt {7}}}}") << QStringLiteral("7");
     QTest::newRow("list text shown, numbering definition not")
         << QByteArray("{\\rtf1{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody{\\pntxta .}}item}") << QStringLiteral("1.\titem");
-    QTest::newRow("pn without star") << QByteArray("{\\rtf1{\\pn\\pnlvlblt{\\pntxtb x}}item}") << QStringLiteral("item");
+    QTest::newRow("pn without star") << QByteArray("{\\rtf1{\\pn\\pnlvlblt{\\pntxtb x}}item}")
+                                     << QStringLiteral("item");
     QTest::newRow("footnote and bookmarks")
         << QByteArray("{\\rtf1 a{\\*\\bkmkstart m}{\\footnote\\chftn note}b{\\*\\bkmkend m}}") << QStringLiteral("ab");
     QTest::newRow("object data beside its result")
@@ -325,8 +327,10 @@ void TestRtfReader::characterFormats_data()
     QTest::newRow("plain resets") << QByteArray("\\b\\i Y\\plain X") << weight << QVariant(int(QFont::Normal));
     QTest::newRow("italic") << QByteArray("{\\i X}") << int(QTextFormat::FontItalic) << QVariant(true);
     QTest::newRow("strike") << QByteArray("{\\strike X}") << int(QTextFormat::FontStrikeOut) << QVariant(true);
-    QTest::newRow("underline") << QByteArray("{\\ul X}") << underline << QVariant(int(QTextCharFormat::SingleUnderline));
-    QTest::newRow("dotted underline") << QByteArray("{\\uld X}") << underline << QVariant(int(QTextCharFormat::DotLine));
+    QTest::newRow("underline") << QByteArray("{\\ul X}") << underline
+                               << QVariant(int(QTextCharFormat::SingleUnderline));
+    QTest::newRow("dotted underline") << QByteArray("{\\uld X}") << underline
+                                      << QVariant(int(QTextCharFormat::DotLine));
     QTest::newRow("wave underline") << QByteArray("{\\ulwave X}") << underline
                                     << QVariant(int(QTextCharFormat::WaveUnderline));
     QTest::newRow("ulnone") << QByteArray("{\\ul\\ulnone X}") << underline << QVariant();

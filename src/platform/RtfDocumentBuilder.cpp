@@ -203,11 +203,6 @@ void RtfDocumentBuilder::endCell(const RtfCharProps& chars, const RtfParaProps& 
         return;
     flush();
     syncTable(true);
-    if (!m_table) {
-        // Past the table limits a cell end separates like a tab.
-        appendText(u"\t", chars, para);
-        return;
-    }
     applyBlockFormat(para);
     m_cursor.setBlockCharFormat(charFormat(chars));
     ++m_column;

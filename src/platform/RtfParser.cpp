@@ -49,7 +49,8 @@ const std::unordered_map<std::string_view, Word>& words()
             {"pict", Word::Picture}, {"field", Word::Field}, {"fldinst", Word::FieldInstruction},
             {"fldrslt", Word::FieldResult}, {"shppict", Word::ShapePicture}, {"pntext", Word::ListText},
             {"listtext", Word::ListText}, {"ansi", Word::Ansi}, {"mac", Word::Mac}, {"pc", Word::Pc},
-            {"pca", Word::Pca}, {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont}, {"deftab", Word::DefaultTab}, {"uc", Word::Uc},
+            {"pca", Word::Pca}, {"ansicpg", Word::AnsiCodePage}, {"deff", Word::DefaultFont},
+            {"deftab", Word::DefaultTab}, {"uc", Word::Uc},
             {"u", Word::U}, {"bin", Word::Bin}, {"f", Word::F}, {"fcharset", Word::FontCharset},
             {"cpg", Word::CodePage}, {"red", Word::Red}, {"green", Word::Green}, {"blue", Word::Blue},
             {"plain", Word::Plain}, {"fs", Word::Fs}, {"b", Word::B}, {"i", Word::I}, {"ul", Word::Ul},
@@ -153,8 +154,7 @@ QString hyperlinkTarget(const QByteArray& instruction)
 } // namespace
 
 RtfParser::RtfParser(const QByteArray& data, QTextDocument* doc)
-    : m_data(data)
-    , m_bytes(data.constData())
+    : m_bytes(data.constData())
     , m_size(data.size())
     , m_builder(doc, ContentBudgetFloor + ContentBudgetPerByte * data.size(),
                 ImageBudgetFloor + ImageBudgetPerByte * data.size())

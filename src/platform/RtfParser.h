@@ -84,7 +84,6 @@ private:
 
     State& state() { return m_stack.back(); }
 
-    const QByteArray& m_data;
     const char* m_bytes = nullptr;
     qsizetype m_size = 0;
     qsizetype m_pos = 0;
