@@ -117,6 +117,8 @@ void TestRichEdit::loadReplacesAndStartsAtTop()
     QVERIFY(edit.toPlainText().startsWith(QStringLiteral("second 0\n")));
     QCOMPARE(edit.verticalScrollBar()->value(), 0);
     QCOMPARE(edit.textCursor().position(), 0);
+    QVERIFY(edit.isReadOnly());
+    QCOMPARE(edit.document()->isUndoRedoEnabled(), false);
     // Loading the same file again shows it from the top once more.
     edit.verticalScrollBar()->setValue(edit.verticalScrollBar()->maximum());
     edit.loadFromFile(QStringLiteral("doc\\topic\\b.rtf"));
