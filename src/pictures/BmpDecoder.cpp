@@ -241,5 +241,10 @@ QImage BmpDecoder::decode(const QByteArray& data)
     QImage image;
     if (!reader.read(&image) || image.isNull())
         invalid(reader.errorString());
+    // Qt keeps palette pictures indexed, and an RLE picture cut short may hold indices past its colour table;
+    // true colour leaves nothing for later drawing to look up.
+    if (image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono
+        || image.format() == QImage::Format_MonoLSB)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return image;
 }
