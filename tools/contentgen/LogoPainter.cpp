@@ -144,32 +144,41 @@ void tree(QPainter& p, const QRectF& area) {
         p.drawEllipse(area.center() + leaf * u, u * 1.9, u * 1.6);
 }
 
+// The title screen lays two small pictures and two version captions over this one (above the left of the
+// monitor, and right of the middle under the lettering); the composition leaves those places free.
 void paintComposition(QPainter& p, const QSizeF& size) {
     const qreal w = size.width();
-    // An orbit around the monitor with three small planets.
-    p.setPen(QPen(kTeal, 2.5));
-    p.setBrush(Qt::NoBrush);
+    // A ringed planet with two moons in the left column, below the free place at the top left.
     p.save();
-    p.translate(w / 2, 130);
-    p.rotate(-12);
-    p.drawEllipse(QPointF(0, 0), w * 0.46, 62);
-    const QColor planets[] = {QColor(220, 60, 50), kGold, QColor(60, 120, 220)};
-    const QPointF places[] = {QPointF(-w * 0.44, 18), QPointF(w * 0.3, -47), QPointF(w * 0.4, 30)};
-    for (int i = 0; i < 3; ++i) {
+    p.translate(75, 165);
+    p.rotate(-18);
+    QRadialGradient planet(QPointF(-12, -12), 46);
+    planet.setColorAt(0, QColor(255, 250, 220));
+    planet.setColorAt(1, QColor(60, 120, 220));
+    p.setPen(QPen(QColor(20, 40, 90), 1.2));
+    p.setBrush(planet);
+    p.drawEllipse(QPointF(0, 0), 32, 32);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTeal, 3));
+    p.drawArc(QRectF(-60, -14, 120, 28), 0, -180 * 16);
+    p.restore();
+    const QColor moons[] = {QColor(220, 60, 50), kGold};
+    const QPointF places[] = {QPointF(30, 228), QPointF(128, 112)};
+    for (int i = 0; i < 2; ++i) {
         QRadialGradient ball(places[i] - QPointF(3, 3), 11);
         ball.setColorAt(0, Qt::white);
-        ball.setColorAt(1, planets[i]);
+        ball.setColorAt(1, moons[i]);
         p.setPen(QPen(QColor(40, 40, 40), 1));
         p.setBrush(ball);
         p.drawEllipse(places[i], 9, 9);
     }
-    p.restore();
-    monitor(p, QRectF(w / 2 - 105, 20, 210, 165), {"program Vedarium;", "begin", "  Learn;", "  Create;", "end."});
-    openBook(p, QRectF(w / 2 - 120, 205, 240, 62));
-    lettering(p, QRectF(0, 268, w, 52), QStringLiteral("ВЕДАРИУМ"), 48, QColor(0, 160, 170), kNavy);
-    p.setFont(Sketch::uiFont(15, true));
+    monitor(p, QRectF(w - 225, 8, 215, 168), {"program Vedarium;", "begin", "  Learn;", "  Create;", "end."});
+    openBook(p, QRectF(w - 262, 200, 240, 50));
+    lettering(p, QRectF(0, 258, w, 44), QStringLiteral("ВЕДАРИУМ"), 44, QColor(0, 160, 170), kNavy);
+    p.setFont(Sketch::uiFont(14, true));
     p.setPen(QColor(128, 0, 0));
-    p.drawText(QRectF(0, 322, w, 22), Qt::AlignCenter, QStringLiteral("курс программирования для школьников"));
+    p.drawText(QRectF(4, 306, 205, 20), Qt::AlignLeft, QStringLiteral("курс программирования"));
+    p.drawText(QRectF(4, 326, 205, 20), Qt::AlignLeft, QStringLiteral("для школьников"));
 }
 
 void paintCube(QPainter& p, const QSizeF& size) {
