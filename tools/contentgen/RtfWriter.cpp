@@ -16,8 +16,9 @@ constexpr int kCodeColour = 3;    // dark green-blue
 
 // Twips per pixel at 96 dots per inch.
 constexpr int kTwipsPerPixel = 15;
-// Text width of an A4 page with the margins below, in twips.
-constexpr int kTextWidth = 11906 - 1134 - 850;
+// Tables are sized for the article area of the screens (465 pixels with its scroll bar), not for the
+// page: the view wraps text at its own width, but cell boundaries are absolute.
+constexpr int kTableWidth = 420 * kTwipsPerPixel;
 // RTF text lines are broken after a space once they pass this length; picture data lines hold this many
 // hexadecimal digits.
 constexpr int kTextLineLength = 200;
@@ -167,7 +168,7 @@ void RtfWriter::table(const QList<QList<QByteArray>>& rows, const QList<int>& wi
     QByteArray rowDefinition = "\\trowd\\trgaph108\\trleft0\\trqc";
     int right = 0;
     for (qsizetype column = 0; column < widths.size(); ++column) {
-        right = column + 1 == widths.size() ? kTextWidth : right + kTextWidth * widths[column] / total;
+        right = column + 1 == widths.size() ? kTableWidth : right + kTableWidth * widths[column] / total;
         rowDefinition += "\\clbrdrt\\brdrs\\brdrw10\\clbrdrl\\brdrs\\brdrw10\\clbrdrb\\brdrs\\brdrw10"
                          "\\clbrdrr\\brdrs\\brdrw10\\cellx" +
                          number(right);
