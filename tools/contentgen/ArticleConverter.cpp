@@ -221,7 +221,7 @@ QByteArray ArticleConverter::placeholder() {
     writer.heading(RtfWriter::escape(m_title));
     writer.paragraph(RtfWriter::escape(
         QStringLiteral("Статья «%1» готовится и появится в одной из следующих версий курса.").arg(m_title)));
-    writer.note(RtfWriter::escape(QStringLiteral("Пока можно выбрать другую тему в списке слева или вернуться в меню "
-                                                 "кнопкой «В МЕНЮ».")));
+    writer.note(
+        RtfWriter::escape(QStringLiteral("Пока можно выбрать другую тему или вернуться в меню кнопкой «В МЕНЮ».")));
     return writer.finish();
 }

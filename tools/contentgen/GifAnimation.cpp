@@ -5,6 +5,7 @@
 
 #include <gif_lib.h>
 
+#include <climits>
 #include <memory>
 
 namespace {
