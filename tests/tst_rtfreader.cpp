@@ -459,11 +459,19 @@ void TestRtfReader::tableFromWordDocument()
     QCOMPARE(cellText(0, 1), QStringLiteral("Действие"));
     QCOMPARE(cellText(1, 0), QStringLiteral("F9"));
     QCOMPARE(cellText(1, 1), QStringLiteral("Запуск программы"));
-    // Column widths follow \cellx: 2268 and 6804 twips, 151.2 and 302.4 pixels.
+    // Column widths follow \cellx: 2268 and 6804 twips, 151.2 and 302.4 pixels. Wider in all than the article
+    // view, the table keeps those proportions at the view's width.
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 2);
-    QCOMPARE(widths[0].rawValue(), 151.2);
-    QCOMPARE(widths[1].rawValue(), 302.4);
+    QCOMPARE(widths[0].type(), QTextLength::PercentageLength);
+    QCOMPARE(widths[0].rawValue(), 100.0 / 3);
+    QCOMPARE(widths[1].rawValue(), 200.0 / 3);
+    QCOMPARE(table->format().width(), QTextLength(QTextLength::PercentageLength, 100));
+    // A table that fits keeps its own widths.
+    const auto narrow = readRtf(QByteArray("{\\rtf1\\trowd\\cellx1500\\cellx3000\\intbl a\\cell b\\cell\\row}"));
+    QVERIFY(firstTable(*narrow));
+    QCOMPARE(firstTable(*narrow)->format().columnWidthConstraints().value(1),
+             QTextLength(QTextLength::FixedLength, 100));
     // The paragraph after the table is outside it.
     const QTextCursor after = doc->find(QStringLiteral("Конец статьи."));
     QVERIFY(!after.isNull());

@@ -10,6 +10,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -23,6 +24,8 @@ constexpr qint64 CellCost = 1024;
 constexpr qint64 ImageCost = 512;
 // Wider or longer tables than these are not tables an article has; extra cells flow on as text.
 constexpr int MaxColumns = 64;
+// Tables wider than this (the text width of the article views) are fitted to the view.
+constexpr double NarrowViewPixels = 440.0;
 constexpr int MaxRows = 4096;
 constexpr int MaxFonts = 4096;
 constexpr int MaxColors = 4096;
@@ -254,11 +257,23 @@ void RtfDocumentBuilder::enterTable()
     format.setCellSpacing(0);
     format.setAlignment(Qt::AlignLeft);
     if (!m_rowBoundaries.isEmpty()) {
-        QList<QTextLength> widths;
+        // Tables were laid out for a printed page, usually wider than the article view. A table that would not
+        // fit keeps its column proportions and takes the view's width instead of needing a horizontal scroll.
+        QList<double> columnPixels;
         int left = 0;
         for (const int right : std::as_const(m_rowBoundaries)) {
-            widths.append(QTextLength(QTextLength::FixedLength, std::max(8.0, pixels(right - left))));
+            columnPixels.append(std::max(8.0, pixels(right - left)));
             left = right;
+        }
+        const double total = std::accumulate(columnPixels.begin(), columnPixels.end(), 0.0);
+        QList<QTextLength> widths;
+        if (total > NarrowViewPixels) {
+            for (const double width : std::as_const(columnPixels))
+                widths.append(QTextLength(QTextLength::PercentageLength, width * 100.0 / total));
+            format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        } else {
+            for (const double width : std::as_const(columnPixels))
+                widths.append(QTextLength(QTextLength::FixedLength, width));
         }
         format.setColumnWidthConstraints(widths);
     }
