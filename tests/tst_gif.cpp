@@ -101,6 +101,7 @@ private slots:
     void waitMs();
     void scheduleOnTime();
     void latenessIsHalfCompensated();
+    void latenessStaysBoundedAtLowSpeed();
     void animationSpeed();
     void looping_data();
     void looping();
@@ -395,8 +396,29 @@ void TestGifImage::latenessIsHalfCompensated()
     now = 313 + 1500; // far too late: 600 - 750 leaves no wait at all
     QCOMPARE(playback.advance(), std::optional<qint64>(-150));
     now += 3;
-    // The planned moment was "now + the negative wait": 153 ms late, so the next wait is cut by 76.
-    QCOMPARE(playback.advance(), std::optional<qint64>(44));
+    // No wait was made, so the plan is that moment itself: only the 3 ms since count.
+    QCOMPARE(playback.advance(), std::optional<qint64>(119));
+}
+
+void TestGifImage::latenessStaysBoundedAtLowSpeed()
+{
+    // At speed 10 the correction is multiplied by ten; one long stall must not make every later wait vanish.
+    GifImage gif = load(scheduleFile());
+    gif.setAnimationSpeed(10);
+    qint64 now = 0;
+    GifPlayback playback(gif, [&now] { return now; });
+    std::optional<qint64> wait = playback.start();
+    now += *wait + 5000;
+    wait = playback.advance();
+    QVERIFY(*wait <= 0);
+    QList<qint64> waits;
+    for (int i = 0; i < 5; ++i) {
+        now += std::max<qint64>(*wait, 0);
+        wait = playback.advance();
+        waits.append(*wait);
+    }
+    // Right after the stall the schedule is kept again: 36, 120, 600, 120, 36 ms, each times ten.
+    QCOMPARE(waits, (QList<qint64>{360, 1200, 6000, 1200, 360}));
 }
 
 void TestGifImage::animationSpeed()

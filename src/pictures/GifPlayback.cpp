@@ -3,6 +3,8 @@
 
 #include "pictures/GifTiming.h"
 
+#include <algorithm>
+
 GifPlayback::GifPlayback(const GifImage& gif, Clock clock)
     : m_gif(gif)
     , m_clock(std::move(clock))
@@ -69,6 +71,9 @@ std::optional<qint64> GifPlayback::scheduleNext()
     m_next = next;
     const qint64 now = m_clock();
     const qint64 wait = GifTiming::waitMs(m_delayUnits, now - m_planned, m_gif.animationSpeed());
-    m_planned = now + wait;
+    // The plan follows the wait actually made: a negative result waits nothing. Planning with the negative
+    // value would feed the lateness back enlarged (by 100 / speed / 2) and, below speed 50, let it grow
+    // without end, so that the player never waited again.
+    m_planned = now + std::max<qint64>(wait, 0);
     return wait;
 }
