@@ -19,7 +19,8 @@
 #include <algorithm>
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApplication(argc, argv);
     QTemporaryDir content;

@@ -34,16 +34,16 @@ const Role MenuTargets[] = {Role::Form36, Role::Form37, Role::Form5, Role::Form3
 
 const char* const PlayerFiles[] = {"sound/notify.wav", "sound/ding.wav", "sound/rec.wav"};
 
-template <typename T> T* named(T* widget, const char* name) {
+template <typename T> T* named(T* widget, const char* name)
+{
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
 
 } // namespace
 
-Screen::Screen(Role role, const ScreenFrame& frame)
-    : Window(role, QString::fromUtf8(frame.caption))
-    , m_frame(frame) {
+Screen::Screen(Role role, const ScreenFrame& frame) : Window(role, QString::fromUtf8(frame.caption)), m_frame(frame)
+{
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette p = palette();
@@ -106,7 +106,8 @@ Screen::Screen(Role role, const ScreenFrame& frame)
 
 Screen::~Screen() = default;
 
-void Screen::buildHeader() {
+void Screen::buildHeader()
+{
     m_header = named(new Panel(client()), "Panel1");
     m_header->setGeometry(-8, 0, 805, HeaderHeight);
     m_header->setBevelOuter(Panel::Bevel::None);
@@ -146,7 +147,8 @@ void Screen::buildHeader() {
     }
 }
 
-void Screen::buildFooter() {
+void Screen::buildFooter()
+{
     const bool shortNames = m_frame.names == ScreenFrame::Names::Short;
     m_footer = named(new Panel(client()), shortNames ? "Panel2" : "Panel5");
     m_footer->setGeometry(-8, FooterTop, 805, 42);
@@ -176,7 +178,8 @@ void Screen::buildFooter() {
     bind(m_back, &Panel::clicked, &Screen::backButtonClick);
 }
 
-void Screen::buildMenu() {
+void Screen::buildMenu()
+{
     m_menuBar = named(new QMenuBar(this), "MainMenu1");
     m_menuBar->setNativeMenuBar(false);
     auto* style = new MenuBarStyle(MenuIconSize);
@@ -208,15 +211,18 @@ void Screen::buildMenu() {
     m_menuBar->setGeometry(0, 0, ClientWidth, m_menuBar->sizeHint().height());
 }
 
-int Screen::menuHeight() const {
+int Screen::menuHeight() const
+{
     return m_menuBar ? m_menuBar->sizeHint().height() : 0;
 }
 
-void Screen::darkenFooter() {
+void Screen::darkenFooter()
+{
     m_footer->setColor(Colors::darken(Colors::Maroon, 25));
 }
 
-void Screen::startLogoAnimations() {
+void Screen::startLogoAnimations()
+{
     m_timer->setEnabled(true);
     GifImage flag;
     flag.loadFromFile(ContentPath::resolve(QStringLiteral("xmages\\logo\\flag.gif")));
@@ -230,12 +236,14 @@ void Screen::startLogoAnimations() {
     m_logo4->hide();
 }
 
-void Screen::FormShow() {
+void Screen::FormShow()
+{
     if (m_frame.logoPair)
         startLogoAnimations();
 }
 
-void Screen::Button1Click() {
+void Screen::Button1Click()
+{
     for (int i = 0; i < 3; ++i) {
         if (m_players[size_t(i)])
             m_players[size_t(i)]->setFileName(QString::fromLatin1(PlayerFiles[i]));
@@ -246,24 +254,28 @@ void Screen::Button1Click() {
     }
 }
 
-void Screen::Button2Click() {
+void Screen::Button2Click()
+{
     for (MediaPlayer* player : m_players) {
         if (player)
             player->close();
     }
 }
 
-void Screen::Timer1Timer() {
+void Screen::Timer1Timer()
+{
     m_logo3->hide();
     m_logo4->show();
     m_timer->setEnabled(false);
 }
 
-void Screen::exit() {
+void Screen::exit()
+{
     Application::instance().mainWindow()->closeWindow();
 }
 
-void Screen::closeWindow() {
+void Screen::closeWindow()
+{
     if (m_frame.titleScreen) {
         // The main window: closing it ends the program.
         Application::instance().terminate();
@@ -272,25 +284,30 @@ void Screen::closeWindow() {
     exit();
 }
 
-void Screen::goTo(Role target) {
+void Screen::goTo(Role target)
+{
     if (Screen* screen = Application::instance().screen(target))
         Application::instance().goToScreen(screen);
 }
 
-void Screen::backButtonClick() {
+void Screen::backButtonClick()
+{
     goTo(m_frame.backTarget);
 }
 
-void Screen::homeImageClick() {
+void Screen::homeImageClick()
+{
     goTo(Role::Form1);
 }
 
-void Screen::aboutCommand() {
+void Screen::aboutCommand()
+{
     if (Window* about = Application::instance().window(Role::AboutBox))
         about->showWindow();
 }
 
-void Screen::exitConfirmation() {
+void Screen::exitConfirmation()
+{
     player(2)->play();
     if (Dialogs::instance().confirm(QStringLiteral("Confirm"), QStringLiteral("Вы хотите выйти из программы?")))
         Application::instance().mainWindow()->closeWindow();

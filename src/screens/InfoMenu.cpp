@@ -47,8 +47,8 @@ const ModeButton ModeButtons[] = {
 
 } // namespace
 
-TForm2::TForm2()
-    : Screen(Role::Form2, Frame) {
+TForm2::TForm2() : Screen(Role::Form2, Frame)
+{
     BitBtn** members[] = {&BitBtn1, &BitBtn9, &BitBtn6, &BitBtn7, &BitBtn8};
     for (size_t i = 0; i < std::size(ModeButtons); ++i) {
         const ModeButton& row = ModeButtons[i];
@@ -75,7 +75,8 @@ TForm2::TForm2()
     Image1->setTransparent(true);
 }
 
-void TForm2::FormCreate() {
+void TForm2::FormCreate()
+{
     Image1->loadFromFile(QStringLiteral("xmages\\logo\\delphi2.bmp"));
     darkenFooter();
     backButton()->setFocus();
