@@ -62,10 +62,30 @@ struct ReferenceFigure {
     const char* picture;
 };
 
+// The frame of an article screen: they differ only in caption, heading and the disabled menu item.
+constexpr ScreenFrame articleFrame(const char* caption, const char* heading, int disabledItem)
+{
+    return ScreenFrame{caption,
+                       heading,
+                       304,
+                       0,
+                       "В МЕНЮ",
+                       Role::Form2,
+                       ScreenFrame::Names::Long,
+                       /*titleScreen*/ false,
+                       /*workspace*/ false,
+                       disabledItem,
+                       /*exitItemsN10N11*/ false,
+                       ScreenFrame::Notify | ScreenFrame::Ding | ScreenFrame::Rec,
+                       /*logoPair*/ true,
+                       /*hasTimer*/ true,
+                       3000};
+}
+
 struct ArticleScreenData {
     ScreenFrame frame;
-    const char* topicLabel;  // Label5 over the topic column
-    QPoint logo3;            // Image3 in the group box
+    const char* topicLabel; // Label5 over the topic column
+    QPoint logo3;           // Image3 in the group box
     QSize logo3Size;
     QPoint logo4;            // Image4 in the group box
     const char* titleDesign; // Panel9's design caption
@@ -76,9 +96,9 @@ struct ArticleScreenData {
     std::span<const FigureButton> figureButtons;
     std::span<const FigureRow> figures;
     std::span<const ReferenceFigure> referenceFigures;
-    bool hasHintImage;       // Image5 with the winking figure hint
-    QPoint hintPlace;        // Image5 in the group box
-    bool image1AtStart;      // the still picture visible before any topic
+    bool hasHintImage;  // Image5 with the winking figure hint
+    QPoint hintPlace;   // Image5 in the group box
+    bool image1AtStart; // the still picture visible before any topic
     bool hasHideHandler;
 };
 
@@ -94,9 +114,9 @@ public:
     void FormShow() override;
     void FormHide() override;
     void leaveCleanup() override;
-    void topicClick(int topicIndex);          // steps of a topic click, from the topic's row
-    void figureClick(int buttonIndex);        // the button's figures whose flag is set
-    void referenceFigureClick(int index);     // a fixed figure
+    void topicClick(int topicIndex);      // steps of a topic click, from the topic's row
+    void figureClick(int buttonIndex);    // the button's figures whose flag is set
+    void referenceFigureClick(int index); // a fixed figure
 
     const QVector<unsigned char>& flags() const { return m_flags; }
     Panel* topicButton(int topicIndex) const { return m_topicButtons.value(topicIndex); }

@@ -5,17 +5,20 @@ TForm37* Form37 = nullptr;
 
 namespace {
 
-constexpr QRect topic(int flag) { return QRect(24, 56 + 24 * flag, 185, 25); }
+constexpr QRect topic(int flag)
+{
+    return QRect(24, 56 + 24 * flag, 185, 25);
+}
 
 const TopicRow Topics[] = {
     {0, "Panel3", topic(0), "Основные понятия языка", false, "ОСНОВНЫЕ ПОНЯТИЯ ЯЗЫКА ПРОГРАММИРОВАНИЯ OBJECT PASCAL",
      "doc\\topic\\jazik\\jaz01.rtf", 0, false, false},
-    {1, "Panel4", topic(1), " Константы и переменные", false,
-     "ИСПОЛЬЗОВАНИЕ КОНСТАНТ И ПЕРЕМЕННЫХ ДЛЯ ХРАНЕНИЯ ДАННЫХ", "doc\\topic\\jazik\\jaz02.rtf", 0, false, false},
+    {1, "Panel4", topic(1), " Константы и переменные", false, "ИСПОЛЬЗОВАНИЕ КОНСТАНТ И ПЕРЕМЕННЫХ ДЛЯ ХРАНЕНИЯ ДАННЫХ",
+     "doc\\topic\\jazik\\jaz02.rtf", 0, false, false},
     {2, "Panel10", topic(2), "Простые типы данных", false, "ПРОСТЫЕ ТИПЫ ДАННЫХ ЯЗЫКА OBJECT PASCAL",
      "doc\\topic\\jazik\\jaz03.rtf", 0, false, false},
-    {3, "Panel11", topic(3), "Структурированные типы данных", false,
-     "СТРУКТУИРОВАННЫЕ ТИПЫ ДАННЫХ ЯЗЫКА OBJECT PASCAL", "doc\\topic\\jazik\\jaz04.rtf", 0, false, false},
+    {3, "Panel11", topic(3), "Структурированные типы данных", false, "СТРУКТУИРОВАННЫЕ ТИПЫ ДАННЫХ ЯЗЫКА OBJECT PASCAL",
+     "doc\\topic\\jazik\\jaz04.rtf", 0, false, false},
     {4, "Panel12", topic(4), "Выражения и операции", false, "ОПЕРАЦИИ И ВЫРАЖЕНИЯ В ЯЗЫКЕ OBJECT PASCAL",
      "doc\\topic\\jazik\\jaz05.rtf", 0, false, false},
     {5, "Panel13", topic(5), "Простые операторы", false, "ВИДЫ ПРОСТЫХ ОПЕРАТОРОВ В ЯЗЫКЕ OBJECT PASCAL",
@@ -26,8 +29,8 @@ const TopicRow Topics[] = {
      "doc\\topic\\jazik\\jaz08.rtf", 0, false, false},
     {8, "Panel16", topic(8), "Идеология ООП", false, "ИДЕОЛОГИЯ ОБЪЕКТНО-ОРИЕНТИРОВАННОГО ПРОГРАММИРОВАНИЯ",
      "doc\\topic\\jazik\\jaz09.rtf", 0, false, false},
-    {9, "Panel17", topic(9), "Классы и Объекты", false,
-     "КЛАССЫ И ОБЪЕКТЫ В ОБЪЕКТНО-ОРИЕНТИРОВАННОМ ПРОГРАММИРОВАНИИ", "doc\\topic\\jazik\\jaz10.rtf", 0, false, false},
+    {9, "Panel17", topic(9), "Классы и Объекты", false, "КЛАССЫ И ОБЪЕКТЫ В ОБЪЕКТНО-ОРИЕНТИРОВАННОМ ПРОГРАММИРОВАНИИ",
+     "doc\\topic\\jazik\\jaz10.rtf", 0, false, false},
     {10, "Panel20", topic(10), "Поля, Свойства, Методы ", false, "ПОНЯТИЯ ПОЛЕЙ, СВОЙСТВ И МЕТОДОВ В ПРОГРАММИРОВАНИИ",
      "doc\\topic\\jazik\\jaz11.rtf", 0, false, false},
     {11, "Panel21", topic(11), "Библиотека компонентов VCL", false,
@@ -40,7 +43,10 @@ const FigureButton FigureButtons[] = {
     {"Panel19", "Рисунок 2", QRect(152, 432, 73, 17), false},
 };
 
-constexpr QRect reference(int x) { return QRect(x, 472, 105, 17); }
+constexpr QRect reference(int x)
+{
+    return QRect(x, 472, 105, 17);
+}
 
 const ReferenceFigure ReferenceFigures[] = {
     {"Panel24", "ТИПЫ ДАННЫХ", reference(296), 591, 466, "   Структура типов данных языка Object Pascal", 554, 402,
@@ -54,23 +60,8 @@ const ReferenceFigure ReferenceFigures[] = {
 };
 
 const ArticleScreenData Data{
-    ScreenFrame{
-        "Описание языка программирования OBJECT PASCAL",
-        "ЯЗЫК ПРОГРАММИРОВАНИЯ OBJECT PASCAL",
-        304,
-        0,
-        "В МЕНЮ",
-        Role::Form2,
-        ScreenFrame::Names::Long,
-        /*titleScreen*/ false,
-        /*workspace*/ false,
-        /*disabledItem*/ 1,
-        /*exitItemsN10N11*/ false,
-        ScreenFrame::Notify | ScreenFrame::Ding | ScreenFrame::Rec,
-        /*logoPair*/ true,
-        /*hasTimer*/ true,
-        3000,
-    },
+    articleFrame("Описание языка программирования OBJECT PASCAL", "ЯЗЫК ПРОГРАММИРОВАНИЯ OBJECT PASCAL",
+                 /*disabledItem*/ 1),
     "ВЫБОР СТАТЬИ",
     QPoint(25, 9),
     QSize(33, 33),

@@ -7,7 +7,10 @@ namespace {
 
 enum : unsigned { Picture = 1, Picture1 = 2, Picture2 = 4, Pic1 = 8, Pic2 = 16, Pic3 = 32, Pic4 = 64 };
 
-constexpr QRect topic(int y) { return QRect(24, y, 185, 25); }
+constexpr QRect topic(int y)
+{
+    return QRect(24, y, 185, 25);
+}
 
 const TopicRow Topics[] = {
     {0, "Panel3", topic(64), "Главное меню среды Delphi", false, "ГЛАВНОЕ МЕНЮ И ПАНЕЛИ ИНСТРУМЕНТОВ СИСТЕМЫ DELPHI",
@@ -25,8 +28,8 @@ const TopicRow Topics[] = {
     {5, "Panel13", QRect(24, 312, 185, 16), "Описание компонентов VCL", true, "", "", 0, false, false},
     {6, "Panel14", topic(184), "Директивы компилятора и ошибки", false,
      "ДЕРЕКТИВЫ КОМПИЛЯТОРА И СООБЩЕНИЯ ОБ ОШИБКАХ КОМПИЛЯЦИИ", "doc\\topic\\sprav\\spr07.rtf", Picture, false, true},
-    {7, "Panel15", topic(208), "Процедуры и функции Pascal", false, "СТАНДАРТНЫЕ ПРОЦЕДУРЫ И ФУНКЦИИ ЯЗЫКА OBJECT PASCAL",
-     "doc\\topic\\sprav\\spr08.rtf", 0, true, false},
+    {7, "Panel15", topic(208), "Процедуры и функции Pascal", false,
+     "СТАНДАРТНЫЕ ПРОЦЕДУРЫ И ФУНКЦИИ ЯЗЫКА OBJECT PASCAL", "doc\\topic\\sprav\\spr08.rtf", 0, true, false},
     {8, "Panel16", topic(232), "Цветовые схемы Delphi", false, "ИСПОЛЬЗОВАНИЕ ЦВЕТОВЫХ СХЕМ И ИХ РАСШИРЕНИЕ В DELPHI",
      "doc\\topic\\sprav\\spr09.rtf", Picture1 | Picture2, false, true},
     {10, "Panel20", topic(256), "Кодировка символов в Windows", false, "МЕЖДУНАРОДНАЯ КОДИРОВКА СИМВОЛОВ ANSI (ASCII)",
@@ -36,12 +39,9 @@ const TopicRow Topics[] = {
 };
 
 const FigureButton FigureButtons[] = {
-    {"Panel2", "Рисунок", QRect(80, 336, 73, 17), true},
-    {"Panel18", "Рисунок 1", QRect(72, 432, 73, 17), false},
-    {"Panel19", "Рисунок 2", QRect(152, 432, 73, 17), false},
-    {"Panel22", "Рис 1", QRect(40, 432, 49, 17), false},
-    {"Panel23", "Рис 2", QRect(96, 432, 49, 17), false},
-    {"Panel24", "Рис 3", QRect(152, 432, 49, 17), false},
+    {"Panel2", "Рисунок", QRect(80, 336, 73, 17), true},      {"Panel18", "Рисунок 1", QRect(72, 432, 73, 17), false},
+    {"Panel19", "Рисунок 2", QRect(152, 432, 73, 17), false}, {"Panel22", "Рис 1", QRect(40, 432, 49, 17), false},
+    {"Panel23", "Рис 2", QRect(96, 432, 49, 17), false},      {"Panel24", "Рис 3", QRect(152, 432, 49, 17), false},
     {"Panel25", "Рис 4", QRect(208, 432, 49, 17), false},
 };
 
@@ -70,23 +70,8 @@ const FigureRow Figures[] = {
 };
 
 const ArticleScreenData Data{
-    ScreenFrame{
-        "Справочный материал по среде DELPHI и языку программирования PASCAL",
-        "СПРАВОЧНИКИ ПО СРЕДЕ DELPHI И ЯЗЫКУ PASCAL",
-        304,
-        0,
-        "В МЕНЮ",
-        Role::Form2,
-        ScreenFrame::Names::Long,
-        /*titleScreen*/ false,
-        /*workspace*/ false,
-        /*disabledItem*/ 3,
-        /*exitItemsN10N11*/ false,
-        ScreenFrame::Notify | ScreenFrame::Ding | ScreenFrame::Rec,
-        /*logoPair*/ true,
-        /*hasTimer*/ true,
-        3000,
-    },
+    articleFrame("Справочный материал по среде DELPHI и языку программирования PASCAL",
+                 "СПРАВОЧНИКИ ПО СРЕДЕ DELPHI И ЯЗЫКУ PASCAL", /*disabledItem*/ 3),
     "ПОЛЕЗНЫЕ СПРАВОЧНИКИ",
     QPoint(5, 7),
     QSize(33, 33),

@@ -7,15 +7,18 @@ namespace {
 
 enum : unsigned { Picture = 1, Picture1 = 2, Picture2 = 4 };
 
-constexpr QRect topic(int y) { return QRect(24, y, 185, 25); }
+constexpr QRect topic(int y)
+{
+    return QRect(24, y, 185, 25);
+}
 
 const TopicRow Topics[] = {
     {0, "Panel3", topic(64), "Визуальное программирование", false,
      "ВИЗУАЛЬНОЕ ОБЪЕКТНО-ОРИЕНТИРОВАННОЕ ПРОГРАММИРОВАНИЕ", "doc\\topic\\sreda\\srd01.rtf", 0, true, false},
     {1, "Panel4", topic(72), "Идеология ООП", true, "", "", 0, false, false},
     {2, "Panel10", topic(88), "Элементы интерфейса DELPHI", false,
-     "ОСНОВНЫЕ ЭЛЕМЕНТЫ ИНТЕРФЕЙСА СИСТЕМЫ BORLAND DELPHI", "doc\\topic\\sreda\\srd03.rtf", Picture1 | Picture2,
-     false, true},
+     "ОСНОВНЫЕ ЭЛЕМЕНТЫ ИНТЕРФЕЙСА СИСТЕМЫ BORLAND DELPHI", "doc\\topic\\sreda\\srd03.rtf", Picture1 | Picture2, false,
+     true},
     {3, "Panel11", topic(112), "Палитра компонентов", false, "ПАЛИТРА ГРАФИЧЕСКИХ КОМПОНЕНТОВ СИСТЕМЫ DELPHI",
      "doc\\topic\\sreda\\srd04.rtf", Picture, false, true},
     {4, "Panel12", topic(160), "Инспектор объектов", false, "ЗАДАНИЕ СВОЙСТВ КОМПОНЕНТОВ В ИНСПЕКТОРЕ ОБЪЕКТОВ",
@@ -32,8 +35,8 @@ const TopicRow Topics[] = {
     {9, "Panel17", topic(256), "Ошибки и их устранение", false, "ОШИБКИ И МЕТОДЫ ОТЛАДКИ ПРОГРАММ В СИСТЕМЕ DELPHI",
      "doc\\topic\\sreda\\srd10.rtf", 0, true, false},
     {10, "Panel20", topic(280), "Справочная система DELPHI", false,
-     "ИСПОЛЬЗОВАНИЕ КОНТЕКСТНОЙ СПРАВОЧНОЙ СИСТЕМЫ DELPHI", "doc\\topic\\sreda\\srd11.rtf", Picture1 | Picture2,
-     false, true},
+     "ИСПОЛЬЗОВАНИЕ КОНТЕКСТНОЙ СПРАВОЧНОЙ СИСТЕМЫ DELPHI", "doc\\topic\\sreda\\srd11.rtf", Picture1 | Picture2, false,
+     true},
 };
 
 const FigureButton FigureButtons[] = {
@@ -65,23 +68,8 @@ const FigureRow Figures[] = {
 };
 
 const ArticleScreenData Data{
-    ScreenFrame{
-        "Описание системы программирования DELPHI",
-        "СИСТЕМА ПРОГРАММИРОВАНИ BORLAND DELPHI",
-        304,
-        0,
-        "В МЕНЮ",
-        Role::Form2,
-        ScreenFrame::Names::Long,
-        /*titleScreen*/ false,
-        /*workspace*/ false,
-        /*disabledItem*/ 0,
-        /*exitItemsN10N11*/ false,
-        ScreenFrame::Notify | ScreenFrame::Ding | ScreenFrame::Rec,
-        /*logoPair*/ true,
-        /*hasTimer*/ true,
-        3000,
-    },
+    articleFrame("Описание системы программирования DELPHI", "СИСТЕМА ПРОГРАММИРОВАНИ BORLAND DELPHI",
+                 /*disabledItem*/ 0),
     "ВЫБОР СТАТЬИ",
     QPoint(24, 4),
     QSize(33, 41),
