@@ -8,14 +8,17 @@ content=$2
 for tool in Xvfb xwininfo xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
 done
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 app=""
 log=$(mktemp)
-trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -f "$log"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+displayfile=$(mktemp)
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -f "$log" "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+[ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n1 "$displayfile")
+xwininfo -root >/dev/null || { echo "cannot reach $DISPLAY"; exit 1; }
 
 viewable() { xwininfo -name "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
 wait_viewable() {

@@ -5,12 +5,12 @@
 set -eu
 build=$(cd "$1" && pwd)
 runs=${2:-7}
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-sleep 1
+trap 'kill $xvfb 2>/dev/null; rm -f "$displayfile"' EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$displayfile") QT_QPA_PLATFORM=xcb
 
 measure() { # name title command...
   local name=$1 title=$2; shift 2
