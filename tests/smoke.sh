@@ -11,8 +11,9 @@ done
 app=""
 log=$(mktemp)
 displayfile=$(mktemp)
-# Xvfb picks a free display itself and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts connections. Without -noreset
+# the server resets when its last client leaves, and a client connecting just then is refused.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null; rm -f "$log" "$displayfile"' EXIT
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
