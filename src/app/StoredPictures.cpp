@@ -190,7 +190,6 @@ QImage titleDisk()
     p.setBrush(QColor(192, 192, 208));
     p.setPen(QColor(64, 64, 96));
     p.drawEllipse(QRect(2, 2, 28, 28));
-    p.setBrush(QColor(255, 0, 255).darker(400));
     p.setBrush(Qt::white);
     p.drawEllipse(QRect(12, 12, 8, 8));
     p.setPen(QPen(QColor(0, 0, 160), 2));

@@ -64,7 +64,8 @@ QString resolve(const QString& contentPath)
 
 QString extension(const QString& contentPath)
 {
-    const QString name = components(contentPath).value(components(contentPath).size() - 1);
+    const QStringList parts = components(contentPath);
+    const QString name = parts.isEmpty() ? QString() : parts.last();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? QString() : name.mid(dot + 1);
 }

@@ -123,7 +123,6 @@ void Panel::paintEvent(QPaintEvent*)
 void Panel::mousePressEvent(QMouseEvent* event)
 {
     if (m_clickable && event->button() == Qt::LeftButton) {
-        m_pressed = true;
         event->accept();
         return;
     }
@@ -134,7 +133,6 @@ void Panel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (m_clickable && event->button() == Qt::LeftButton) {
         const bool inside = rect().contains(event->position().toPoint());
-        m_pressed = false;
         event->accept();
         if (inside)
             click();

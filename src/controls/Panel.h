@@ -53,5 +53,4 @@ private:
     int m_bevelWidth = 1;
     Qt::Alignment m_alignment = Qt::AlignCenter;
     bool m_clickable = false;
-    bool m_pressed = false;
 };
