@@ -192,7 +192,7 @@ void TestContentGen::figures_data() {
         {"doc/topic/sprav/picture/pic043.bmp", 471, 279}, {"doc/topic/sprav/picture/pic044.bmp", 333, 457},
         {"doc/topic/sprav/picture/pic051.bmp", 443, 441}, {"doc/topic/sprav/picture/pic052.bmp", 424, 406},
         {"doc/topic/sprav/picture/pic071.jpg", 424, 406}, {"doc/topic/sprav/picture/pic091.bmp", 722, 245},
-        {"doc/topic/sprav/picture/pic092.bmp", 323, 245},
+        {"doc/topic/sprav/picture/pic092.bmp", 323, 245}, {"doc/test/tem/t02/pic11.bmp", 531, 304},
     };
     for (const auto& row : rows)
         QTest::newRow(row.path) << QString::fromLatin1(row.path) << QSize(row.width, row.height);

@@ -227,6 +227,40 @@ QImage articleIcon()
     return image;
 }
 
+QImage componentIcon()
+{
+    QImage image = canvas(48, 48);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Building blocks stacked into a small wall: the components a program is built from.
+    const struct {
+        QRectF face;
+        QColor colour;
+    } blocks[] = {
+        {QRectF(4, 28, 18, 14), QColor(0, 0, 128)},
+        {QRectF(24, 28, 18, 14), QColor(128, 128, 0)},
+        {QRectF(14, 12, 18, 14), QColor(0, 128, 128)},
+    };
+    for (const auto& block : blocks) {
+        QPolygonF side;
+        side << block.face.topRight() << block.face.topRight() + QPointF(4, -4)
+             << block.face.bottomRight() + QPointF(4, -4) << block.face.bottomRight();
+        QPolygonF lid;
+        lid << block.face.topLeft() << block.face.topLeft() + QPointF(4, -4) << block.face.topRight() + QPointF(4, -4)
+            << block.face.topRight();
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(block.colour);
+        p.drawRect(block.face);
+        p.setBrush(block.colour.lighter(150));
+        p.drawPolygon(lid);
+        p.setBrush(block.colour.darker(150));
+        p.drawPolygon(side);
+        p.setPen(QPen(Qt::white, 1.5));
+        p.drawLine(block.face.center() - QPointF(4, 0), block.face.center() + QPointF(4, 0));
+    }
+    return image;
+}
+
 QImage aboutIcon()
 {
     QImage image(64, 56, QImage::Format_RGB32);

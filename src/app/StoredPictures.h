@@ -8,13 +8,14 @@
 // background colour that fills its bottom-left pixel, so that transparent drawing leaves it out.
 namespace StoredPictures {
 
-QImage homeCube();          // 32 x 32 wire cube
-QImage footerArrow();       // 17 x 17 right-pointing arrow
-QImage menuIcon(int index); // 32 x 32; 0..4 the five mode items, 5 the exit submenu
+QImage homeCube();           // 32 x 32 wire cube
+QImage footerArrow();        // 17 x 17 right-pointing arrow
+QImage menuIcon(int index);  // 32 x 32; 0..4 the five mode items, 5 the exit submenu
 QImage modeGlyph(int index); // 32 x 24 glyphs of the five mode buttons
-QImage titleEmblem();       // 32 x 29 decorative emblem
-QImage titleDisk();         // 32 x 32 decorative emblem
-QImage articleIcon();       // 48 x 48 open book
-QImage aboutIcon();         // 64 x 56 product icon of the about box
+QImage titleEmblem();        // 32 x 29 decorative emblem
+QImage titleDisk();          // 32 x 32 decorative emblem
+QImage articleIcon();        // 48 x 48 open book
+QImage componentIcon();      // 48 x 48 building blocks of a component library
+QImage aboutIcon();          // 64 x 56 product icon of the about box
 
 } // namespace StoredPictures

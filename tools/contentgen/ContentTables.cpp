@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ContentTables.h"
 
+#include "ComponentFigures.h"
 #include "EnvironmentFigures.h"
 #include "LanguageFigures.h"
 #include "ReferenceFigures.h"
@@ -65,6 +66,8 @@ constexpr std::array kFigures = {
     FigureRow{"doc/topic/sprav/picture/pic071.jpg", 424, 406, &ReferenceFigures::compilerOptions},
     FigureRow{"doc/topic/sprav/picture/pic091.bmp", 722, 245, &ReferenceFigures::colourPalette},
     FigureRow{"doc/topic/sprav/picture/pic092.bmp", 323, 245, &ReferenceFigures::rgbModel},
+    // Component library: the one prepared figure, a form with speed buttons.
+    FigureRow{"doc/test/tem/t02/pic11.bmp", 531, 304, &ComponentFigures::speedButtons},
 };
 
 constexpr std::array kArticles = {
