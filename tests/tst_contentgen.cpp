@@ -402,7 +402,7 @@ void TestContentGen::courseSourcesConvertWithoutWarnings() {
 void TestContentGen::courseSources_data() {
     QTest::addColumn<QString>("source");
     const QDir articles(
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tools/contentgen/articles")));
+        QStringLiteral(VEDARIUM_TESTS_DIR "/../tools/contentgen/articles"));
     QVERIFY(articles.exists());
     QDirIterator it(articles.path(), {QStringLiteral("*.txt")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {

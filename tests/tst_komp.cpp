@@ -165,7 +165,7 @@ private slots:
             {"Panel27", QRect(296, 104, 217, 27), "НАЗВАНИЕ СТРАНИЦЫ", Colors::Olive},
             {"Panel29", QRect(544, 104, 105, 27), "КОМПОНЕНТ", Colors::Olive},
             {"Panel28", QRect(648, 104, 113, 27), "Название", Colors::Maroon},
-            {"Panel33", QRect(112, 448, 73, 17), "Рисунок", Colors::Olive},
+            {"Panel33", QRect(112, 472, 73, 17), "Рисунок", Colors::Olive},
         };
         for (const auto& row : rows) {
             Panel* p = panel(QString::fromLatin1(row.name));
@@ -532,6 +532,15 @@ private slots:
         fixture.app().goToScreen(Form59);
         clickAll(clicks);
         QCOMPARE(Form59->figureButton(0)->isVisible(), shown);
+        if (shown) {
+            // A shown figure button must not cover another control the pupil can click.
+            for (Panel* other : Form59->client()->findChildren<Panel*>()) {
+                if (other == Form59->figureButton(0) || !other->isVisible() || !other->isClickable())
+                    continue;
+                const QRect place(other->mapTo(Form59->client(), QPoint()), other->size());
+                QVERIFY2(!place.intersects(Form59->figureButton(0)->geometry()), qPrintable(other->objectName()));
+            }
+        }
         for (int i = 1; i < 4; ++i)
             QVERIFY(Form59->figureButton(i)->isHidden());
         QVERIFY(Form59->Image1->isHidden());

@@ -22,7 +22,7 @@ const QString SecondListingPath = QStringLiteral("programs\\prog1\\upr02\\Unit1.
 
 QByteArray listingData()
 {
-    QFile file(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data/rtf/unit1_cp1251.pas"));
+    QFile file(QStringLiteral(VEDARIUM_TESTS_DIR "/data/rtf/unit1_cp1251.pas"));
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing test listing");
     return file.readAll();

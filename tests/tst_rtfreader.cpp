@@ -18,7 +18,7 @@
 namespace {
 
 // Our own test documents lie beside this file.
-const QString DataDir = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/data/rtf/");
+const QString DataDir = QStringLiteral(VEDARIUM_TESTS_DIR "/data/rtf/");
 
 std::unique_ptr<QTextDocument> readRtf(const QByteArray& data)
 {

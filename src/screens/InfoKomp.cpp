@@ -56,8 +56,11 @@ struct FigureButtonPlace {
     QRect place;
 };
 
+// "Рисунок" is the one figure button that is ever shown. At 112, 448 it would lie inside the "TApplication"
+// button and cover its caption, so it takes the free place below the stand-alone topic buttons, where
+// "Рисунок 3" would stand (that one is never shown).
 const FigureButtonPlace FigureButtons[] = {
-    {"Panel33", "Рисунок", QRect(112, 448, 73, 17)},
+    {"Panel33", "Рисунок", QRect(112, 472, 73, 17)},
     {"Panel34", "Рисунок 1", QRect(56, 448, 73, 17)},
     {"Panel35", "Рисунок 2", QRect(168, 448, 73, 17)},
     {"Panel36", "Рисунок 3", QRect(112, 472, 73, 17)},
