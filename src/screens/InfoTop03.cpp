@@ -135,18 +135,18 @@ TForm35::TForm35() : Screen(Role::Form35, Frame)
     GroupBox1 = new GroupBox(client());
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(32, 168, 233, 281);
-    Image3 = makeImage(GroupBox1, "Image3", QRect(8, 12, 25, 25));
-    Image4 = makeImage(GroupBox1, "Image4", QRect(200, 12, 25, 25));
-    Image1 = makeImage(GroupBox1, "Image1", QRect(84, 12, 65, 65));
+    Image3 = makeImage(GroupBox1, "Image3", QRect(8, 8, 25, 25));
+    Image4 = makeImage(GroupBox1, "Image4", QRect(200, 8, 25, 25));
+    Image1 = makeImage(GroupBox1, "Image1", QRect(84, 8, 65, 65));
     Image1->setTransparent(true);
     Image1->setPicture(Picture::fromImage(StoredPictures::articleIcon()));
-    Image5 = makeImage(GroupBox1, "Image5", QRect(100, 82, 33, 33));
+    Image5 = makeImage(GroupBox1, "Image5", QRect(100, 74, 33, 33));
     Label5 = new Label(GroupBox1);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setFontColor(Colors::Olive);
     Label5->setCaption(QStringLiteral("ВЫБОР РИСУНКОВ"));
     Label5->adjustSize();
-    Label5->move((GroupBox1->width() - Label5->width()) / 2, 122);
+    Label5->move((GroupBox1->width() - Label5->width()) / 2, 118);
     Label6 = new Label(GroupBox1);
     Label6->setObjectName(QStringLiteral("Label6"));
     Label6->move(16, 258);
@@ -156,6 +156,8 @@ TForm35::TForm35() : Screen(Role::Form35, Frame)
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setCaption(QStringLiteral("ПРОГРАММЫ"));
     GroupBox2->setGeometry(16, 105, 201, 145);
+    // Opaque, as a group box is: the figure caption behind it does not show through.
+    GroupBox2->setAutoFillBackground(true);
     GroupBox2->hide();
     const auto demonstrations = ExerciseTables::demonstrations();
     for (int i = 0; i < DemonstrationFlags::size(); ++i) {

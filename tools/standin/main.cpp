@@ -51,6 +51,7 @@ int main(int argc, char* argv[])
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(16, 16, 16, 12);
     layout->setSpacing(10);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QLabel* heading = paragraph(text.title, &window);
     QFont bold = heading->font();
@@ -73,7 +74,7 @@ int main(int argc, char* argv[])
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
-    window.setFixedWidth(440);
+    heading->setFixedWidth(408);
     window.show();
     return QApplication::exec();
 }
