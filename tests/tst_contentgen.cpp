@@ -119,6 +119,7 @@ private slots:
 
     void markupBecomesRtf();
     void sourcesWithoutTableRowAndMissingSources();
+    void listingsBecomeWindowsText();
     void deterministic();
     void failsWithMessageWhenOutputCannotBeWritten();
     void failsWhenArticleFolderIsMissing();
@@ -561,6 +562,41 @@ void TestContentGen::sourcesWithoutTableRowAndMissingSources() {
     QVERIFY(placeholder.startsWith("{\\rtf1"));
     QVERIFY(placeholder.contains(escaped1251(QStringLiteral("ИНСПЕКТОРЕ ОБЪЕКТОВ"))));
     QVERIFY(QFileInfo::exists(out.filePath(QStringLiteral("doc/topic/komp/komp03/xpmanifest.rtf"))));
+}
+
+void TestContentGen::listingsBecomeWindowsText() {
+    QTemporaryDir articles;
+    QTemporaryDir listings;
+    QTemporaryDir out;
+    writeText(listings.filePath(QStringLiteral("programs/prog1/upr01/Unit1.pas")),
+              QStringLiteral("unit Unit1;\n{ Привет }\nend.\n"));
+    writeText(listings.filePath(QStringLiteral("programs/prog1/upr01/Unit1.dfm")),
+              QStringLiteral("  Caption = 'Окно'\r\n"));
+    writeText(listings.filePath(QStringLiteral("programs/prog1/upr02/Unit1.pas")), QStringLiteral("{ a → b }\n"));
+    const Run run = generate({out.path(), articles.path(), listings.path()});
+    QCOMPARE(run.exitCode, 0);
+
+    // Windows-1251 with CR LF line ends; a character the code page lacks is a '?' and a warning.
+    QCOMPARE(readAll(out.filePath(QStringLiteral("programs/prog1/upr01/Unit1.pas"))),
+             QByteArray("unit Unit1;\r\n{ \xcf\xf0\xe8\xe2\xe5\xf2 }\r\nend.\r\n"));
+    QCOMPARE(readAll(out.filePath(QStringLiteral("programs/prog1/upr01/Unit1.dfm"))),
+             QByteArray("  Caption = '\xce\xea\xed\xee'\r\n"));
+    QCOMPARE(readAll(out.filePath(QStringLiteral("programs/prog1/upr02/Unit1.pas"))), QByteArray("{ a ? b }\r\n"));
+    QVERIFY2(run.err.contains(QLatin1String("programs/prog1/upr02/Unit1.pas")), qPrintable(run.err));
+
+    // Every other listing of the tables is a placeholder unit, named in the report; 4:15 has none.
+    const QByteArray placeholder = readAll(out.filePath(QStringLiteral("programs/prog3/upr11/Unit1-2.pas")));
+    QVERIFY(placeholder.startsWith("unit Unit1;\r\n"));
+    QVERIFY(placeholder.contains("3:11  \xd1\xce\xc7\xc4\xc0\xcd\xc8\xc5")); // "СОЗДАНИЕ" in Windows-1251
+    QVERIFY(run.out.contains(QLatin1String("placeholder listing programs/prog3/upr11/Unit1-2.pas")));
+    QVERIFY(!run.out.contains(QLatin1String("placeholder listing programs/prog1/upr01/Unit1.pas")));
+    QVERIFY(run.out.contains(QLatin1String("57 placeholder listings")));
+    QVERIFY(!QFileInfo::exists(out.filePath(QStringLiteral("programs/prog4/upr15/Unit1.pas"))));
+
+    // The program stand-ins lie under every program name, ready to run.
+    for (const char* program : {"programs/prog1/upr01/Project1.exe", "programs/prog4/upr15/Project1.exe",
+                                "programs/prog4/upr15/MEyes/MouseEyes.exe", "programs/prog4/upr15/Check/WinDraught.exe"})
+        QVERIFY2(QFileInfo(out.filePath(QString::fromLatin1(program))).isExecutable(), program);
 }
 
 void TestContentGen::deterministic() {

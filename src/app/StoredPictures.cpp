@@ -277,4 +277,19 @@ QImage aboutIcon()
     return image;
 }
 
+QImage saveGlyph()
+{
+    QImage image = canvas(16, 16);
+    QPainter p(&image);
+    // A diskette: dark blue body, white label, grey shutter with its slot.
+    p.fillRect(QRect(1, 1, 14, 14), QColor(0, 0, 128));
+    p.fillRect(QRect(3, 1, 10, 6), Qt::white);
+    p.setPen(QColor(0, 0, 128));
+    p.drawLine(4, 3, 11, 3);
+    p.drawLine(4, 5, 11, 5);
+    p.fillRect(QRect(4, 10, 8, 5), QColor(192, 192, 192));
+    p.fillRect(QRect(9, 11, 2, 3), QColor(0, 0, 128));
+    return image;
+}
+
 } // namespace StoredPictures

@@ -17,5 +17,6 @@ QImage titleDisk();          // 32 x 32 decorative emblem
 QImage articleIcon();        // 48 x 48 open book
 QImage componentIcon();      // 48 x 48 building blocks of a component library
 QImage aboutIcon();          // 64 x 56 product icon of the about box
+QImage saveGlyph();          // 16 x 16 diskette of the save button
 
 } // namespace StoredPictures

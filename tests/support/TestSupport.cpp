@@ -59,6 +59,7 @@ AppFixture::AppFixture(const QString& contentDir) : m_previousDir(QDir::currentP
     QDir::setCurrent(contentDir);
     Dialogs::install(&dialogs);
     SoundDevice::install(&sound);
+    ProcessStarter::install(&processes);
     m_app = std::make_unique<Application>();
     createWindowSet(*m_app);
 }
@@ -68,6 +69,7 @@ AppFixture::~AppFixture()
     m_app.reset();
     Dialogs::install(nullptr);
     SoundDevice::install(nullptr);
+    ProcessStarter::install(nullptr);
     QDir::setCurrent(m_previousDir);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Application.h"
+#include "platform/RecordingProcessStarter.h"
 #include "platform/RecordingSoundDevice.h"
 #include "platform/ScriptedDialogs.h"
 
@@ -30,8 +31,9 @@ private:
     QTemporaryDir m_dir;
 };
 
-// The whole program over a content tree, with scripted message boxes and a recording sound device, the
-// working drive pointed into a temporary folder and the content tree as the current directory.
+// The whole program over a content tree, with scripted message boxes, a recording sound device and a recording
+// process starter, the working drive pointed into a temporary folder and the content tree as the current
+// directory.
 class AppFixture {
 public:
     explicit AppFixture(const QString& contentDir = generatedContent());
@@ -44,6 +46,7 @@ public:
 
     ScriptedDialogs dialogs;
     RecordingSoundDevice sound;
+    RecordingProcessStarter processes;
 
 private:
     QString m_previousDir;

@@ -3,12 +3,15 @@
 
 #include "ArticleConverter.h"
 #include "ContentTables.h"
+#include "ExerciseFigures.h"
 #include "LogoAnimations.h"
 #include "LogoPainter.h"
 #include "Sketch.h"
 #include "ToneWriter.h"
+#include "WindowsCyrillic.h"
 
 #include "platform/Error.h"
+#include "screens/ExerciseTables.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -38,11 +41,78 @@ QByteArray encodeImage(const QImage& image, const QString& contentPath) {
     return bytes;
 }
 
+// A content path of the tables ("doc\\upr\\upr1\\upr01.rtf") as the output tree takes it.
+QString treePath(const char* contentPath)
+{
+    return QString::fromUtf8(contentPath).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+// UTF-8 source text as a Windows text file: Windows-1251 with CR LF line ends. Characters the code page lacks
+// become '?' and are listed in `unmapped`.
+QByteArray windowsText(const QString& text, QString* unmapped)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QByteArray bytes;
+    bytes.reserve(lines.size() + lines.size() / 16);
+    for (const char32_t character : lines.toUcs4()) {
+        if (character == U'\n') {
+            bytes.append("\r\n");
+            continue;
+        }
+        const int byte = WindowsCyrillic::fromUnicode(character);
+        if (byte < 0) {
+            bytes.append('?');
+            unmapped->append(QString::fromUcs4(&character, 1));
+        } else {
+            bytes.append(char(byte));
+        }
+    }
+    return bytes;
+}
+
+// A unit that stands in for a listing nobody has written yet.
+QByteArray placeholderUnit(const ExerciseTables::Exercise& exercise)
+{
+    const QString text = QStringLiteral("unit Unit1;\n"
+                                        "\n"
+                                        "{ %1 }\n"
+                                        "{ Листинг этого упражнения ещё не написан: здесь только заготовка модуля. }\n"
+                                        "\n"
+                                        "interface\n"
+                                        "\n"
+                                        "uses\n"
+                                        "  Windows, Messages, SysUtils, Classes, Graphics, Controls, Forms, Dialogs;\n"
+                                        "\n"
+                                        "type\n"
+                                        "  TForm1 = class(TForm)\n"
+                                        "  private\n"
+                                        "    { Private declarations }\n"
+                                        "  public\n"
+                                        "    { Public declarations }\n"
+                                        "  end;\n"
+                                        "\n"
+                                        "var\n"
+                                        "  Form1: TForm1;\n"
+                                        "\n"
+                                        "implementation\n"
+                                        "\n"
+                                        "{$R *.dfm}\n"
+                                        "\n"
+                                        "end.\n")
+                             .arg(QString::fromUtf8(exercise.title));
+    QString unmapped;
+    return windowsText(text, &unmapped);
+}
+
 } // namespace
 
-ContentGenerator::ContentGenerator(QString outputFolder, QString articlesFolder)
+ContentGenerator::ContentGenerator(QString outputFolder, QString articlesFolder, QString listingsFolder,
+                                   QString standinProgram)
     : m_tree(std::move(outputFolder))
-    , m_articlesFolder(QDir::cleanPath(std::move(articlesFolder))) {}
+    , m_articlesFolder(QDir::cleanPath(std::move(articlesFolder)))
+    , m_listingsFolder(QDir::cleanPath(std::move(listingsFolder)))
+    , m_standinProgram(std::move(standinProgram)) {}
 
 void ContentGenerator::run() {
     writeLogos();
@@ -50,6 +120,9 @@ void ContentGenerator::run() {
     writeSounds();
     writeFigures();
     writeArticles();
+    writeExerciseFigures();
+    writeListings();
+    writeProgramStandins();
 }
 
 void ContentGenerator::writeLogos() {
@@ -130,5 +203,86 @@ void ContentGenerator::writeArticles() {
         ArticleConverter converter(path, QString::fromUtf8(row.title));
         m_tree.write(path, converter.placeholder());
         ++m_placeholders;
+    }
+}
+
+void ContentGenerator::writeExerciseFigures()
+{
+    for (const ExerciseTables::ExerciseFigure& row : ExerciseTables::figures()) {
+        const ExerciseTables::Exercise& exercise =
+            *ExerciseTables::exerciseAt(ExerciseTables::slotOf(row.group, row.number));
+        const QSize size(row.pictureWidth, row.pictureHeight);
+        QImage image = Sketch::canvas(size.width(), size.height());
+        {
+            Sketch sketch(image);
+            ExerciseFigures::draw(sketch, exercise, row.figure, QString::fromUtf8(row.caption), size);
+        }
+        const QString path = treePath(row.picture);
+        m_tree.write(path, encodeImage(image, path));
+    }
+}
+
+void ContentGenerator::writeListings()
+{
+    // Every source file goes to the same place in the tree, as Windows text.
+    QSet<QString> written;
+    if (QDir(m_listingsFolder).exists()) {
+        const QDir folder(m_listingsFolder);
+        QStringList sources;
+        QDirIterator it(m_listingsFolder, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            sources.append(folder.relativeFilePath(it.next()));
+        sources.sort();
+        for (const QString& source : sources) {
+            QFile file(folder.filePath(source));
+            if (!file.open(QIODevice::ReadOnly))
+                throw Error::cannotOpen(QDir::toNativeSeparators(file.fileName()), file.errorString());
+            QStringDecoder decoder(QStringDecoder::Utf8);
+            const QString text = decoder(file.readAll());
+            if (decoder.hasError())
+                m_warnings.append(QStringLiteral("listings/%1: not valid UTF-8").arg(source));
+            QString unmapped;
+            m_tree.write(source, windowsText(text, &unmapped));
+            if (!unmapped.isEmpty())
+                m_warnings.append(QStringLiteral("listings/%1: characters outside Windows-1251 written as '?': %2")
+                                      .arg(source, unmapped));
+            written.insert(source.toLower());
+        }
+    }
+
+    for (const ExerciseTables::Exercise& exercise : ExerciseTables::exercises()) {
+        if (!exercise.listing)
+            continue;
+        const QString path = treePath(exercise.listing);
+        if (written.contains(path.toLower()))
+            continue;
+        m_tree.write(path, placeholderUnit(exercise));
+        m_placeholderListings.append(path);
+    }
+}
+
+void ContentGenerator::writeProgramStandins()
+{
+    QFile standin(m_standinProgram);
+    if (!standin.open(QIODevice::ReadOnly)) {
+        m_warnings.append(QStringLiteral("the stand-in program %1 cannot be read (%2); no program files written")
+                              .arg(QDir::toNativeSeparators(m_standinProgram), standin.errorString()));
+        return;
+    }
+    const QByteArray program = standin.readAll();
+    QStringList paths;
+    for (const ExerciseTables::Exercise& exercise : ExerciseTables::exercises())
+        paths.append(treePath(exercise.program));
+    for (const ExerciseTables::Demonstration& demonstration : ExerciseTables::demonstrations())
+        paths.append(treePath(demonstration.program));
+    for (const QString& path : paths) {
+        m_tree.write(path, program);
+        const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                    QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                    QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                    QFileDevice::ExeOther;
+        if (!QFile::setPermissions(m_tree.filePath(path), executable))
+            throw Error::cannotOpen(QDir::toNativeSeparators(m_tree.filePath(path)),
+                                    QStringLiteral("The execute permission cannot be set"));
     }
 }

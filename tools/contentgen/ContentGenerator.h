@@ -6,12 +6,15 @@
 #include <QString>
 #include <QStringList>
 
-// Writes the whole sample content tree: title pictures, animated logos, sounds, figures and articles.
-// Articles come from the markup sources in the articles folder; an article of the tables without a source
-// gets a short placeholder, so the tree is always complete. Any failure throws Error.
+// Writes the whole sample content tree: title pictures, animated logos, sounds, figures, articles, the
+// exercise figures, the program listings and the stand-ins of the exercise and demonstration programs.
+// Articles come from the markup sources in the articles folder and listings from the listings folder; an
+// article or listing of the tables without a source gets a short placeholder, so the tree is always complete.
+// Any failure throws Error.
 class ContentGenerator final {
 public:
-    ContentGenerator(QString outputFolder, QString articlesFolder);
+    // standinProgram: the stand-in executable copied under every program name of the exercise tables.
+    ContentGenerator(QString outputFolder, QString articlesFolder, QString listingsFolder, QString standinProgram);
 
     void run();
 
@@ -19,6 +22,8 @@ public:
     const QStringList& warnings() const { return m_warnings; }
     int filesWritten() const { return m_tree.filesWritten(); }
     int placeholders() const { return m_placeholders; }
+    // The listings of the exercise tables that had no source and got a placeholder unit.
+    const QStringList& placeholderListings() const { return m_placeholderListings; }
 
 private:
     void writeLogos();
@@ -26,9 +31,15 @@ private:
     void writeSounds();
     void writeFigures();
     void writeArticles();
+    void writeExerciseFigures();
+    void writeListings();
+    void writeProgramStandins();
 
     OutputTree m_tree;
     QString m_articlesFolder;
+    QString m_listingsFolder;
+    QString m_standinProgram;
+    QStringList m_placeholderListings;
     QStringList m_warnings;
     int m_placeholders = 0;
 };

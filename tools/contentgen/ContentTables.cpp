@@ -6,7 +6,12 @@
 #include "LanguageFigures.h"
 #include "ReferenceFigures.h"
 
+#include "screens/ExerciseTables.h"
+
+#include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -235,5 +240,22 @@ std::span<const FigureRow> ContentTables::figures() {
 }
 
 std::span<const ArticleRow> ContentTables::articles() {
-    return kArticles;
+    // The topic articles, then the sixty exercise instructions, titled as the workspace titles their exercise.
+    static const std::vector<std::string> instructionPaths = [] {
+        std::vector<std::string> paths;
+        for (const ExerciseTables::Exercise& exercise : ExerciseTables::exercises()) {
+            std::string path = exercise.instruction;
+            std::replace(path.begin(), path.end(), '\\', '/');
+            paths.push_back(std::move(path));
+        }
+        return paths;
+    }();
+    static const std::vector<ArticleRow> rows = [] {
+        std::vector<ArticleRow> all(kArticles.begin(), kArticles.end());
+        const auto exercises = ExerciseTables::exercises();
+        for (size_t i = 0; i < exercises.size(); ++i)
+            all.push_back(ArticleRow{instructionPaths[i].c_str(), exercises[i].title});
+        return all;
+    }();
+    return rows;
 }
