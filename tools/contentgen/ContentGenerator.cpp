@@ -5,6 +5,7 @@
 #include "ContentTables.h"
 #include "LogoAnimations.h"
 #include "LogoPainter.h"
+#include "ResourceFiles.h"
 #include "Sketch.h"
 #include "ToneWriter.h"
 
@@ -50,6 +51,7 @@ void ContentGenerator::run() {
     writeSounds();
     writeFigures();
     writeArticles();
+    ResourceFiles::write(m_tree);
 }
 
 void ContentGenerator::writeLogos() {
