@@ -443,7 +443,7 @@ QByteArray ClipArt::confused()
 QByteArray ClipArt::idea()
 {
     WmfWriter w(QRect(0, 0, 360, 440), kUnitsPerInch);
-    const QPointF glow(180, 150);
+    const QPointF glow(180, 184);
     const QColor outline(160, 110, 0);
     const QColor glass(255, 240, 120);
     // Rays.
@@ -454,28 +454,28 @@ QByteArray ClipArt::idea()
     // Glass: the round part, then the neck over it without an outline, then the neck's sides.
     w.setPen(outline, 4);
     w.setBrush(glass);
-    w.ellipse(QRect(80, 50, 200, 200));
+    w.ellipse(QRect(80, 84, 200, 200));
     w.setNoPen();
-    w.polygon(QPolygon({QPoint(124, 214), QPoint(236, 214), QPoint(220, 292), QPoint(140, 292)}));
+    w.polygon(QPolygon({QPoint(124, 248), QPoint(236, 248), QPoint(220, 326), QPoint(140, 326)}));
     w.setPen(outline, 4);
-    w.line(QPoint(124, 216), QPoint(140, 292));
-    w.line(QPoint(236, 216), QPoint(220, 292));
+    w.line(QPoint(124, 250), QPoint(140, 326));
+    w.line(QPoint(236, 250), QPoint(220, 326));
     w.setNoPen();
     w.setBrush(QColor(255, 255, 230));
-    w.ellipse(QRect(112, 86, 34, 52));
+    w.ellipse(QRect(112, 120, 34, 52));
     // Filament on its two wires.
     w.setPen(QColor(210, 80, 0), 3);
-    w.polyline(QPolygon({QPoint(160, 290), QPoint(160, 190), QPoint(168, 172), QPoint(176, 190), QPoint(184, 172),
-                         QPoint(192, 190), QPoint(200, 172), QPoint(200, 290)}));
+    w.polyline(QPolygon({QPoint(160, 324), QPoint(160, 224), QPoint(168, 206), QPoint(176, 224), QPoint(184, 206),
+                         QPoint(192, 224), QPoint(200, 206), QPoint(200, 324)}));
     // Screw base and contact.
     w.setPen(kInk, 2);
     const QColor metal[] = {QColor(170, 170, 180), QColor(130, 130, 140)};
     for (int i = 0; i < 3; ++i) {
         w.setBrush(metal[i % 2]);
-        w.rectangle(QRect(140 + 3 * i, 290 + 18 * i, 80 - 6 * i, 18));
+        w.rectangle(QRect(140 + 3 * i, 324 + 18 * i, 80 - 6 * i, 18));
     }
     w.setBrush(QColor(60, 60, 60));
-    w.polygon(QPolygon({QPoint(156, 344), QPoint(204, 344), QPoint(192, 366), QPoint(168, 366)}));
+    w.polygon(QPolygon({QPoint(156, 378), QPoint(204, 378), QPoint(192, 400), QPoint(168, 400)}));
     return w.finish();
 }
 
