@@ -6,6 +6,7 @@
 #include "ExerciseFigures.h"
 #include "LogoAnimations.h"
 #include "LogoPainter.h"
+#include "ResourceFiles.h"
 #include "Sketch.h"
 #include "ToneWriter.h"
 #include "WindowsCyrillic.h"
@@ -123,6 +124,7 @@ void ContentGenerator::run() {
     writeExerciseFigures();
     writeListings();
     writeProgramStandins();
+    ResourceFiles::write(m_tree);
 }
 
 void ContentGenerator::writeLogos() {

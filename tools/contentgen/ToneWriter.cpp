@@ -122,11 +122,14 @@ std::vector<float> ToneWriter::samples(SoundKind kind) {
 }
 
 void ToneWriter::write(SoundKind kind, const QString& filePath) {
-    const std::vector<float> data = samples(kind);
+    write(samples(kind), kind == SoundKind::Notify ? Encoding::ImaAdpcm : Encoding::Pcm16, filePath);
+}
+
+void ToneWriter::write(const std::vector<float>& data, Encoding encoding, const QString& filePath) {
     SF_INFO info{};
     info.samplerate = kSampleRate;
     info.channels = 1;
-    info.format = SF_FORMAT_WAV | (kind == SoundKind::Notify ? SF_FORMAT_IMA_ADPCM : SF_FORMAT_PCM_16);
+    info.format = SF_FORMAT_WAV | (encoding == Encoding::ImaAdpcm ? SF_FORMAT_IMA_ADPCM : SF_FORMAT_PCM_16);
     const QByteArray name = QFile::encodeName(filePath);
     std::unique_ptr<SNDFILE, SoundFileCloser> file(sf_open(name.constData(), SFM_WRITE, &info));
     if (!file)

@@ -15,7 +15,11 @@ public:
 
     static constexpr int kSampleRate = 22050;
 
+    enum class Encoding { Pcm16, ImaAdpcm };
+
     static std::vector<float> samples(SoundKind kind);
     // Writes the sound to filePath; throws Error when the file cannot be written.
     static void write(SoundKind kind, const QString& filePath);
+    // Writes mono samples (-1 to 1) at kSampleRate as a WAV file; throws Error when it cannot be written.
+    static void write(const std::vector<float>& samples, Encoding encoding, const QString& filePath);
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "WindowsCyrillic.h"
 
+#include "platform/Error.h"
+
+#include <QList>
+
 #include <array>
 
 namespace {
@@ -40,4 +44,23 @@ char32_t WindowsCyrillic::toUnicode(unsigned char byte) {
     if (byte >= kFirstLetterByte)
         return kFirstLetter + (byte - kFirstLetterByte);
     return kUpperHalf[byte - 0x80];
+}
+
+QByteArray WindowsCyrillic::textFile(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size() + text.count(QLatin1Char('\n')));
+    for (const char32_t character : text.toUcs4()) {
+        if (character == U'\r')
+            continue;
+        if (character == U'\n') {
+            out.append("\r\n");
+            continue;
+        }
+        const int byte = fromUnicode(character);
+        if (byte < 0)
+            throw Error(QStringLiteral("The character U+%1 has no place in the Windows Cyrillic code page")
+                            .arg(static_cast<uint>(character), 4, 16, QLatin1Char('0')));
+        out.append(static_cast<char>(byte));
+    }
+    return out;
 }
