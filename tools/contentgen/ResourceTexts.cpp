@@ -260,10 +260,10 @@ struct StandIn {
 
 constexpr std::array kStandIns = {
     StandIn{"TrayIcon.rar", true,
-            "исходные тексты компонента TrayIcon, который помещает значок программы в область уведомлений "
-            "панели задач (рядом с часами), и пример программы с ним",
-            "the source of a TrayIcon component that puts the program's icon into the notification area of the "
-            "taskbar (next to the clock), with an example program that uses it"},
+            "исходные тексты примера работы со значком в области уведомлений панели задач (рядом с часами): "
+            "программа помещает туда свой значок функцией Shell_NotifyIcon и откликается на щелчки по нему",
+            "the source of an example that puts the program's icon into the notification area of the taskbar "
+            "(next to the clock) with the function Shell_NotifyIcon and answers clicks on it"},
     StandIn{"GIFImage.dcu", false,
             "скомпилированный модуль GIFImage для Delphi 7 с классом TGIFImage: после подключения модуля "
             "(uses GIFImage) компонент TImage загружает и показывает GIF-рисунки, в том числе анимированные",
