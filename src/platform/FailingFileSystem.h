@@ -4,21 +4,13 @@
 #include "platform/RealFileSystem.h"
 
 #include <QSet>
-#include <QStringList>
 
-// A test double over the real working folder: every operation runs on the disk as in the program, is recorded
-// in order, and fails on demand. A folder can be made uncreatable, and the disk can be given a fixed amount of
-// free space, past which writes fail as on a full disk (ENOSPC) after writing what still fits.
+// A test double over the real working folder: every operation runs on the disk as in the program, and fails on
+// demand. A folder can be made uncreatable, and the disk can be given a fixed amount of free space, past which
+// writes fail as on a full disk (ENOSPC) after writing what still fits.
 class FailingFileSystem final : public RealFileSystem {
 public:
-    bool directoryExists(const QString& folder) override;
     bool createDirectory(const QString& folder) override;
-    bool fileExists(const QString& file) override;
-    bool copyFile(const QString& sourceFile, const QString& destination) override;
-
-    // Every call in order, as "directoryExists C:\DELPHIFILES" or "copyFile C:\DELPHIFILES\x" (the destination).
-    const QStringList& calls() const { return m_calls; }
-    void clearCalls() { m_calls.clear(); }
 
     // Creating this folder (a drive path, exactly as the caller writes it) fails.
     void failCreation(const QString& folder) { m_uncreatable.insert(folder); }
@@ -31,7 +23,6 @@ protected:
     bool writeBlock(int fd, const char* data, qint64 size) override;
 
 private:
-    QStringList m_calls;
     QSet<QString> m_uncreatable;
     qint64 m_freeSpace = -1;
 };
