@@ -15,6 +15,7 @@
 #include "controls/Timer.h"
 #include "platform/ProcessStarter.h"
 #include "screens/InfoUtil.h"
+#include "screens/WorkingFolderExport.h"
 #include "windows/InfoPict.h"
 #include "windows/Ishod.h"
 #include "windows/Karta.h"
@@ -201,6 +202,7 @@ TForm35::TForm35() : Screen(Role::Form35, Frame)
     SpeedButton2->setGlyph(StoredPictures::saveGlyph());
     SpeedButton2->setHint(QStringLiteral("СОХРАНИТЬ"));
     SpeedButton2->hide();
+    bind(SpeedButton2, &SpeedButton::clicked, &TForm35::SpeedButton2Click);
     SpeedButton1 = new SpeedButton(client());
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
     SpeedButton1->hide();
@@ -344,6 +346,20 @@ void TForm35::BitBtn5Click()
     const ExerciseTables::Exercise* row = chosenExercise();
     if (row && row->listing)
         AboutBox3->showListing(QString::fromLatin1(row->listing));
+}
+
+void TForm35::SpeedButton2Click()
+{
+    const ExerciseTables::Exercise* row = chosenExercise();
+    if (!row)
+        return;
+    // The demonstration flags in button order; the archive of the one that is set.
+    const char* archive = nullptr;
+    for (int i = 0; i < DemonstrationFlags::size() && !archive; ++i) {
+        if (m_demonstrationFlags.isSet(i))
+            archive = ExerciseTables::demonstrations()[size_t(i)].archive;
+    }
+    WorkingFolderExport::save(row->group, row->number, archive);
 }
 
 void TForm35::demonstrationClick(int index)

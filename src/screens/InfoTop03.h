@@ -48,6 +48,9 @@ public:
     void BitBtn3Click(); // "ЗАПУСК ПРОГРАММЫ"
     void BitBtn4Click(); // "СКОПИРОВАТЬ ТЕКСТ"
     void BitBtn5Click(); // "СМОТРЕТЬ ЛИСТИНГ"
+    // The save button: copies the exercise's files, or for 4:15 the archive of the demonstration program
+    // pressed last, into the working folder.
+    void SpeedButton2Click();
 
     // The nine demonstration programs of the last exercise, in flag order.
     void BitBtn1Click() { demonstrationClick(0); }

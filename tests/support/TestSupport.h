@@ -41,6 +41,8 @@ public:
     Q_DISABLE_COPY_MOVE(AppFixture)
 
     Application& app() { return *m_app; }
+    // The folder that stands for drive C (VEDARIUM_DRIVE_C), empty at the start.
+    QString drive() const { return m_drive.path(); }
     // What the message loop does on entry: shows the title screen.
     void start();
 
