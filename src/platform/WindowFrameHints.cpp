@@ -53,12 +53,13 @@ MotifHints motifHints(Qt::WindowFlags flags, bool fixedSize)
 void apply(QWindow* window)
 {
 #if QT_CONFIG(xcb)
-    if (!window || !window->handle())
+    // Only the xcb platform talks to an X server (the offscreen platform offers the same interface without one).
+    if (!window || !window->handle() || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return;
-    xcb_connection_t* connection = x11->connection();
     static const char name[] = "_MOTIF_WM_HINTS";
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
