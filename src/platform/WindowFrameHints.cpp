@@ -61,8 +61,8 @@ void apply(QWindow* window)
     if (!connection)
         return;
     static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
     if (!reply)
         return;
     const xcb_atom_t atom = reply->atom;
@@ -70,10 +70,8 @@ void apply(QWindow* window)
 
     const bool fixedSize = window->minimumSize() == window->maximumSize();
     const MotifHints hints = motifHints(window->flags(), fixedSize);
-    const quint32 values[5] = {hints.flags, hints.functions, hints.decorations, quint32(hints.inputMode),
-                               hints.status};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom, atom, 32, 5,
-                        values);
+    const quint32 values[5] = {hints.flags, hints.functions, hints.decorations, quint32(hints.inputMode), hints.status};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom, atom, 32, 5, values);
     xcb_flush(connection);
 #else
     Q_UNUSED(window);

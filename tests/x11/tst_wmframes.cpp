@@ -166,8 +166,8 @@ private slots:
 
         // What the window manager offers: never maximising or resizing.
         const QStringList actions = x11.atomNames(id, "_NET_WM_ALLOWED_ACTIONS");
-        for (const char* action : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT",
-                                   "_NET_WM_ACTION_RESIZE"})
+        for (const char* action :
+             {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE"})
             QVERIFY2(!actions.contains(QLatin1String(action)), action);
         if (minimisable)
             QVERIFY(actions.contains(QLatin1String("_NET_WM_ACTION_MINIMIZE")));
@@ -202,11 +202,11 @@ private slots:
         const int slack = int(window->devicePixelRatio()) - 1;
         const QPoint inside{int(extents[0]), int(extents[2])};
         if (atCorner)
-            QTRY_VERIFY2_WITH_TIMEOUT((x11.rootPosition(id) - inside).manhattanLength() <= 2 * slack,
-                                      qPrintable(QStringLiteral("client area at %1,%2")
-                                                     .arg(x11.rootPosition(id).x())
-                                                     .arg(x11.rootPosition(id).y())),
-                                      2000);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                (x11.rootPosition(id) - inside).manhattanLength() <= 2 * slack,
+                qPrintable(
+                    QStringLiteral("client area at %1,%2").arg(x11.rootPosition(id).x()).arg(x11.rootPosition(id).y())),
+                2000);
     }
 
 private:
@@ -216,10 +216,12 @@ private:
         switch (role) {
         case Role::AboutBox1:
             static_cast<TAboutBox1*>(app.window(role))
-                ->showFigure(300, 250, QStringLiteral("РИСУНОК 1"), 200, 150, QStringLiteral("xmages\\logo\\delphi.bmp"));
+                ->showFigure(300, 250, QStringLiteral("РИСУНОК 1"), 200, 150,
+                             QStringLiteral("xmages\\logo\\delphi.bmp"));
             break;
         case Role::AboutBox3:
-            static_cast<TAboutBox3*>(app.window(role))->showListing(QStringLiteral("programs\\prog1\\upr01\\Unit1.pas"));
+            static_cast<TAboutBox3*>(app.window(role))
+                ->showListing(QStringLiteral("programs\\prog1\\upr01\\Unit1.pas"));
             break;
         default:
             if (Screen* screen = app.screen(role))
