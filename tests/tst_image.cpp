@@ -65,6 +65,8 @@ private slots:
     void transparentBitmapShowsTheParent();
     void jpegIsNeverTransparent();
     void scaledDrawing();
+    void scaledScreens_data();
+    void scaledScreens();
     void animationStartsOnFirstPaint();
     void replacingClearingAndSettingsStopThePlayer();
     void stillGifsNeedNoPlayer();
@@ -172,6 +174,50 @@ void TestImageControl::scaledDrawing()
     QCOMPARE(shot.pixel(10 + 39, 10 + 5), blue);
     QCOMPARE(shot.pixel(10 + 20, 10 + 12), cream);
     QCOMPARE(shot.pixel(10 + 41, 10 + 5), cream);
+}
+
+void TestImageControl::scaledScreens_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("filtered");
+    QTest::newRow("1") << 1.0 << false;
+    QTest::newRow("1.5") << 1.5 << true;
+    QTest::newRow("2") << 2.0 << false;
+    QTest::newRow("1.25") << 1.25 << true;
+}
+
+// A picture at its own size on a scaled screen: on a whole-number scale each pixel becomes an even block of
+// the picture's own colours; on a fractional scale it is filtered, so blended colours appear, never blocks of
+// uneven size.
+void TestImageControl::scaledScreens()
+{
+    QFETCH(qreal, scale);
+    QFETCH(bool, filtered);
+    QImage stripes(20, 20, QImage::Format_RGB32);
+    for (int y = 0; y < stripes.height(); ++y)
+        for (int x = 0; x < stripes.width(); ++x)
+            stripes.setPixel(x, y, x % 2 ? 0xFFFFFFFF : 0xFF000000);
+    Image image;
+    image.resize(20, 20);
+    image.setPicture(Picture::fromImage(stripes));
+
+    QImage target(qCeil(20 * scale), qCeil(20 * scale), QImage::Format_RGB32);
+    target.setDevicePixelRatio(scale);
+    target.fill(Qt::red);
+    image.render(&target);
+    QSet<QRgb> colours;
+    for (int y = 0; y < target.height() - 1; ++y)
+        for (int x = 0; x < target.width() - 1; ++x)
+            colours.insert(target.pixel(x, y));
+    QVERIFY(!colours.contains(qRgb(255, 0, 0)));
+    if (filtered) {
+        QVERIFY2(colours.size() > 2, qPrintable(QString::number(colours.size())));
+    } else {
+        QCOMPARE(colours, (QSet<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+        // Each picture column is exactly `scale` device pixels wide.
+        for (int x = 0; x < target.width() - 1; ++x)
+            QCOMPARE(target.pixel(x, 0), (x / int(scale)) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
 }
 
 void TestImageControl::animationStartsOnFirstPaint()

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionMenuItem>
 
+#include <cmath>
+
 namespace {
 
 constexpr int Padding = 4;
@@ -59,6 +61,9 @@ void MenuBarStyle::drawControl(ControlElement element, const QStyleOption* optio
         const QPixmap pixmap =
             item->icon.pixmap(QSize(m_iconSize, m_iconSize), 1.0, enabled ? QIcon::Normal : QIcon::Disabled);
         const int y = item->rect.top() + (item->rect.height() - m_iconSize) / 2;
+        // On a screen scaled by a fraction the bitmap is filtered rather than given uneven pixels.
+        const qreal scale = painter->deviceTransform().m11();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform, scale != std::floor(scale));
         painter->drawPixmap(x, y, pixmap);
         x += m_iconSize + Padding;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/Window.h"
 
+#include "platform/WindowFrameHints.h"
+
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
@@ -56,6 +58,8 @@ void Window::applyOuterSize()
 
 void Window::showEvent(QShowEvent* event)
 {
+    // The window exists but is not mapped yet: the window manager will read these hints when it maps it.
+    WindowFrameHints::apply(windowHandle());
     QWidget::showEvent(event);
     // A window manager reports the frame only after the window is mapped: correct the size then.
     applyOuterSize();

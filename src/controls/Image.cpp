@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 Image::Image(QWidget* parent)
     : QWidget(parent)
 {
@@ -157,7 +159,10 @@ void Image::paintEvent(QPaintEvent*)
     if (shown.isNull())
         return;
     QPainter painter(this);
-    if (target.size() != shown.size())
+    // A picture drawn at another size, or onto a screen scaled by a fraction (1.5 device pixels to the pixel),
+    // is filtered. At its own size on a whole-number scale every pixel becomes an even block and stays sharp.
+    const qreal scale = painter.deviceTransform().m11();
+    if (target.size() != shown.size() || scale != std::floor(scale))
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, shown);
 }

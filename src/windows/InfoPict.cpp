@@ -5,6 +5,7 @@
 #include "controls/Image.h"
 
 #include <QPushButton>
+#include <QWindow>
 
 TAboutBox1* AboutBox1 = nullptr;
 
@@ -30,6 +31,9 @@ TAboutBox1::TAboutBox1() : Window(Role::AboutBox1, QStringLiteral("Назван�
     OKButton->setGeometry(0, 0, 25, 21);
     OKButton->setDefault(true);
     OKButton->hide();
+
+    m_cornerTimer.setInterval(50);
+    connect(&m_cornerTimer, &QTimer::timeout, this, &TAboutBox1::keepFrameAtCorner);
 }
 
 void TAboutBox1::showFigure(int windowWidth, int windowHeight, const QString& caption, int imageWidth,
@@ -42,4 +46,25 @@ void TAboutBox1::showFigure(int windowWidth, int windowHeight, const QString& ca
     Image1->loadFromFile(pictureFile);
     move(0, 0);
     showWindow();
+}
+
+void TAboutBox1::showEvent(QShowEvent* event)
+{
+    Window::showEvent(event);
+    // Until a window manager has framed the window once, nobody knows its frame: the move to the corner then
+    // put the client area at the corner and the caption bar above the top of the screen. Watch for the frame
+    // for a moment after showing, and once it is known put the client area inside it at the corner.
+    m_cornerChecks = 20;
+    m_cornerTimer.start();
+}
+
+void TAboutBox1::keepFrameAtCorner()
+{
+    QWindow* window = windowHandle();
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    if (!isVisible() || --m_cornerChecks <= 0 || !frame.isNull()) {
+        m_cornerTimer.stop();
+        if (isVisible() && !frame.isNull() && window->position() != QPoint(frame.left(), frame.top()))
+            window->setPosition(frame.left(), frame.top());
+    }
 }

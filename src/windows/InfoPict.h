@@ -3,6 +3,8 @@
 
 #include "app/Window.h"
 
+#include <QTimer>
+
 class Image;
 class QPushButton;
 
@@ -20,6 +22,15 @@ public:
 
     Image* Image1 = nullptr;
     QPushButton* OKButton = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void keepFrameAtCorner();
+
+    QTimer m_cornerTimer;
+    int m_cornerChecks = 0;
 };
 
 extern TAboutBox1* AboutBox1;
