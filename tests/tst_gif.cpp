@@ -194,11 +194,6 @@ void TestGifImage::damagedData_data()
     bigCodeSize.frames[0].rawImageData = QByteArray("\x0C\x01\x00\x00", 4);
     QTest::newRow("LZW code size 12") << TestGif::build(bigCodeSize) << "Invalid GIF data";
 
-    TestGif::File badIndex = good;
-    badIndex.globalColors = {red, green};
-    badIndex.frames[0] = solid(whole, 3);
-    QTest::newRow("index outside the colour table") << TestGif::build(badIndex) << "Invalid GIF data";
-
     QByteArray badRecord = valid;
     badRecord[badRecord.size() - 1] = '#';
     QTest::newRow("unknown record") << badRecord << "Invalid GIF data";

@@ -63,9 +63,11 @@ QImage GifComposer::firstFrame(const GifImage& gif)
 {
     if (gif.frameCount() == 0)
         return QImage();
+    // A still picture shows its frame whatever the disposal method says: the method is about what comes after
+    // the frame, and nothing does.
     GifComposer composer(gif);
-    composer.compose(0);
-    return composer.canvas();
+    composer.drawFrame(composer.m_buffer, gif.data().frames.front());
+    return composer.m_buffer;
 }
 
 void GifComposer::restoreBackground(QImage& image, const QRect& area) const

@@ -20,7 +20,8 @@ public:
     // The picture shown now, of the logical screen size.
     const QImage& canvas() const { return m_canvas; }
 
-    // The first frame alone, as a picture with one frame or with animation off is drawn.
+    // The first frame alone, as a picture with one frame or with animation off is drawn: drawn whatever its
+    // disposal method, undefined ones included.
     static QImage firstFrame(const GifImage& gif);
 
 private:
