@@ -115,6 +115,7 @@ private slots:
     void framesOutsideTheScreenAreClipped();
 
     void playerRunsAndStops();
+    void pausedPlayerRestsAndGoesOn();
 };
 
 void TestGifImage::defaults()
@@ -657,6 +658,46 @@ void TestGifImage::playerRunsAndStops()
         QTest::qWait(100);
         QCOMPARE(shown.count(), 1);
     }
+}
+
+void TestGifImage::pausedPlayerRestsAndGoesOn()
+{
+    TestGif::File file;
+    file.frames = {solid(whole, 1, 3), solid(whole, 2, 3), solid(whole, 3, 3)};
+    file.frames[0].loopCount = 0;
+    qint64 now = 0;
+    GifPlayer player(load(file), [&now] { return now; });
+    QSignalSpy shown(&player, &GifPlayer::frameShown);
+    player.start();
+    QCOMPARE(player.lastWait(), qint64(36));
+    now = 10;
+    player.pause();
+    QVERIFY(player.isPaused());
+    QVERIFY(!player.isRunning());
+    QVERIFY(!player.isFinished());
+    // Three waits' worth of real time: nothing is composed.
+    QTest::qWait(120);
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(player.canvas().pixel(0, 0), red);
+
+    // A minute later it goes on with the next frame after what was left of its wait, and the minute it rested
+    // is no lateness: the following wait is the frame's own.
+    now = 60000;
+    player.resume();
+    QVERIFY(player.isRunning());
+    now = 60026;
+    QVERIFY(shown.wait(1000));
+    QCOMPARE(shown.count(), 2);
+    QCOMPARE(player.playback().currentFrame(), 1);
+    QCOMPARE(player.canvas().pixel(0, 0), green);
+    QCOMPARE(player.lastWait(), qint64(36));
+
+    // Pausing a stopped player leaves it stopped; resuming one that is not paused changes nothing.
+    player.stop();
+    player.pause();
+    QVERIFY(player.isFinished());
+    player.resume();
+    QVERIFY(!player.isRunning());
 }
 
 QTEST_MAIN(TestGifImage)
