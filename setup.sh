@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libjpeg-dev libgif-dev libsndfile1-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils xdotool openbox
   clang libclang-rt-dev
 )
 

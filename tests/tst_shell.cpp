@@ -23,8 +23,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace TestSupport;
@@ -352,6 +354,51 @@ private slots:
         fixture.app().goToScreen(Form5);
         QVERIFY(Form5->logo1()->isVisible());
         QVERIFY(Form5->timer()->isEnabled());
+    }
+
+    void hiddenLogosRest()
+    {
+        AppFixture fixture;
+        fixture.start();
+        fixture.app().goToScreen(Form5);
+        QVERIFY(QTest::qWaitForWindowExposed(Form5));
+        QTRY_VERIFY(Form5->logo1()->isAnimating());
+        // The flag is hidden after three seconds: it rests, the smile plays.
+        Form5->Timer1Timer();
+        QVERIFY(!Form5->logo1()->isAnimating());
+        QTRY_VERIFY(Form5->logo2()->isAnimating());
+        // The screen left: nothing of it plays.
+        Form5->backButton()->click();
+        QVERIFY(!Form5->logo1()->isAnimating());
+        QVERIFY(!Form5->logo2()->isAnimating());
+    }
+
+    void screensShareOneRectangle()
+    {
+        AppFixture fixture;
+        fixture.start();
+        // The title screen, frame and all, in the middle of the desktop.
+        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(Form1->frameGeometry().center(), desktop.center());
+
+        // Dragged somewhere by the pupil, it hands its place to the next screen, and that one to the next.
+        Form1->move(37, 21);
+        const QRect dragged = Form1->frameGeometry();
+        Form1->backButton()->click();
+        QCOMPARE(fixture.app().currentScreen(), static_cast<Screen*>(Form2));
+        QCOMPARE(Form2->frameGeometry(), dragged);
+        Form2->move(120, 64);
+        const QRect draggedAgain = Form2->frameGeometry();
+        Form2->menuItem(0)->trigger();
+        QCOMPARE(fixture.app().currentScreen(), static_cast<Screen*>(Form36));
+        QCOMPARE(Form36->frameGeometry(), draggedAgain);
+        Form36->homeImage()->clicked();
+        QCOMPARE(fixture.app().currentScreen(), static_cast<Screen*>(Form1));
+        QCOMPARE(Form1->frameGeometry(), draggedAgain);
+        // The auxiliary windows keep their own places: the picture window at the desktop's top-left corner.
+        AboutBox1->showFigure(300, 200, QStringLiteral("РИСУНОК"), 100, 100, QStringLiteral("xmages\\logo\\logo.bmp"));
+        QVERIFY(AboutBox1->isVisible());
+        QCOMPARE(AboutBox1->frameGeometry().topLeft(), QPoint(0, 0));
     }
 
     void errorBoxAddsAFullStop()
