@@ -12,6 +12,7 @@
 #include "platform/Error.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -113,6 +114,7 @@ private slots:
     void transparentIndex();
     void clearOnLoop();
     void framesOutsideTheScreenAreClipped();
+    void composerFollowsTheRuleOnRandomSequences();
 
     void playerRunsAndStops();
     void pausedPlayerRestsAndGoesOn();
@@ -624,6 +626,101 @@ void TestGifImage::framesOutsideTheScreenAreClipped()
     composer.compose(0);
     composer.compose(1);
     QCOMPARE(pixels(composer.canvas()), paint(filled(clear), QRect(3, 3, 1, 1), red));
+}
+
+// The composition rule as written, with whole-picture copies: the composer, which copies only what changes,
+// must show the same after every frame.
+class ReferenceComposer {
+public:
+    explicit ReferenceComposer(const GifImage& gif) : m_gif(gif), m_buffer(gif.logicalSize(), QImage::Format_ARGB32)
+    {
+        m_buffer.fill(Qt::transparent);
+        m_canvas = m_buffer.copy();
+    }
+
+    const QImage& compose(int index)
+    {
+        const GifFrame& frame = m_gif.data().frames[size_t(index)];
+        const QRect area = frame.rect & m_buffer.rect();
+        if (index == 0 && m_gif.clearOnLoop())
+            restore(m_buffer, area);
+        const int disposal = frame.hasControl ? frame.disposal : 0;
+        if (disposal <= 2) {
+            draw(m_buffer, frame);
+            m_canvas = m_buffer.copy();
+            if (disposal == 2)
+                restore(m_buffer, area);
+        } else if (disposal == 3) {
+            if (m_previous <= 1) {
+                draw(m_canvas, frame);
+            } else {
+                QImage second = m_buffer.copy();
+                draw(second, frame);
+                m_canvas = second;
+            }
+        }
+        m_previous = disposal;
+        return m_canvas;
+    }
+
+private:
+    void restore(QImage& image, const QRect& area) const
+    {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                image.setPixel(x, y, m_gif.transparent() ? 0u : m_gif.backgroundColor().rgb());
+    }
+
+    void draw(QImage& image, const GifFrame& frame) const
+    {
+        for (int y = frame.area.top(); y <= frame.area.bottom(); ++y)
+            for (int x = frame.area.left(); x <= frame.area.right(); ++x) {
+                const int index =
+                    uchar(frame.pixels[(y - frame.area.top()) * frame.area.width() + x - frame.area.left()]);
+                if (!frame.isDecoded(x, y) || index >= frame.colors.size() ||
+                    (m_gif.transparent() && index == frame.transparentIndex))
+                    continue;
+                image.setPixel(x, y, frame.colors[index] | 0xFF000000u);
+            }
+    }
+
+    GifImage m_gif;
+    QImage m_buffer;
+    QImage m_canvas;
+    int m_previous = 0;
+};
+
+void TestGifImage::composerFollowsTheRuleOnRandomSequences()
+{
+    QRandomGenerator random(20240613);
+    for (int round = 0; round < 60; ++round) {
+        TestGif::File file;
+        file.size = QSize(1 + random.bounded(9), 1 + random.bounded(9));
+        file.background = random.bounded(4);
+        const int frames = 1 + random.bounded(7);
+        for (int i = 0; i < frames; ++i) {
+            const QRect rect(random.bounded(file.size.width() + 2) - 1, random.bounded(file.size.height() + 2) - 1,
+                             1 + random.bounded(file.size.width()), 1 + random.bounded(file.size.height()));
+            TestGif::Frame frame =
+                solid(QRect(QPoint(qMax(0, rect.x()), qMax(0, rect.y())), rect.size()), 0, 3, random.bounded(8));
+            for (char& pixel : frame.pixels)
+                pixel = char(random.bounded(4));
+            frame.transparent = random.bounded(3) == 0 ? random.bounded(4) : -1;
+            file.frames.push_back(frame);
+        }
+        GifImage gif = load(file);
+        gif.setTransparent(random.bounded(2));
+        gif.setClearOnLoop(random.bounded(2));
+        GifComposer composer(gif);
+        ReferenceComposer reference(gif);
+        // Three passes, as a looping player makes them.
+        for (int step = 0; step < 3 * frames; ++step) {
+            composer.compose(step % frames);
+            const QImage expected = reference.compose(step % frames);
+            QVERIFY2(composer.canvas() == expected,
+                     qPrintable(QStringLiteral("round %1, step %2").arg(round).arg(step)));
+        }
+    }
 }
 
 void TestGifImage::playerRunsAndStops()
