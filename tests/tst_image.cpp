@@ -10,6 +10,7 @@
 #include "pictures/Picture.h"
 #include "platform/Error.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -72,6 +73,9 @@ private slots:
     void stillGifsNeedNoPlayer();
     void playerStopsOnItsLastFrame();
     void destroyingWhileAnimating();
+    void hiddenAnimationRests_data();
+    void hiddenAnimationRests();
+    void finishedAnimationReplaysWhenShownAgain();
     void failedLoadKeepsThePicture();
     void clickAndHint();
 };
@@ -315,6 +319,78 @@ void TestImageControl::destroyingWhileAnimating()
     scene.reset();
     // Any timer of the destroyed player must be gone with it.
     QTest::qWait(100);
+}
+
+// Waits until the control shows another colour than `now` (polling often, frames last 120 ms).
+QRgb nextColor(const Image& image, QRgb now)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (shownColor(image) == now && clock.elapsed() < 2000)
+        QTest::qWait(5);
+    return shownColor(image);
+}
+
+void TestImageControl::hiddenAnimationRests_data()
+{
+    QTest::addColumn<bool>("wholeWindow");
+    QTest::newRow("image control hidden") << false;
+    QTest::newRow("window hidden") << true;
+}
+
+void TestImageControl::hiddenAnimationRests()
+{
+    QFETCH(bool, wholeWindow);
+    TestGif::File file;
+    file.frames = {TestGif::solid(QRect(0, 0, 4, 4), 1, 10), TestGif::solid(QRect(0, 0, 4, 4), 2, 10),
+                   TestGif::solid(QRect(0, 0, 4, 4), 3, 10)};
+    file.frames[0].loopCount = 0;
+    GifImage gif;
+    gif.loadFromData(TestGif::build(file));
+    Scene scene;
+    scene.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    Image& image = *scene.image;
+    image.setPicture(Picture::fromGif(gif));
+    QTRY_VERIFY(image.isAnimating());
+    QCOMPARE(nextColor(image, red), green);
+
+    QWidget& hidden = wholeWindow ? static_cast<QWidget&>(scene.window) : image;
+    hidden.hide();
+    QVERIFY(!image.isAnimating());
+    QTest::qWait(400);
+    QCOMPARE(shownColor(image), green);
+
+    // Shown again, it goes on from where it rested.
+    hidden.show();
+    QVERIFY(image.isAnimating());
+    QCOMPARE(nextColor(image, green), blue);
+    QCOMPARE(nextColor(image, blue), red);
+}
+
+void TestImageControl::finishedAnimationReplaysWhenShownAgain()
+{
+    Scene scene;
+    scene.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&scene.window));
+    Image& image = *scene.image;
+    image.setPicture(Picture::fromGif(threeFrames(-1))); // one pass
+    QTRY_VERIFY(image.isAnimating());
+    QTRY_VERIFY_WITH_TIMEOUT(!image.isAnimating(), 2000);
+    QCOMPARE(shownColor(image), blue);
+    // Painted again while it stays shown, it keeps its last frame.
+    image.repaint();
+    QVERIFY(!image.isAnimating());
+    QCOMPARE(shownColor(image), blue);
+
+    // Drawn again after being hidden and shown, it plays once more from its first frame.
+    image.hide();
+    image.show();
+    image.repaint();
+    QVERIFY(image.isAnimating());
+    QCOMPARE(shownColor(image), red);
+    QTRY_VERIFY_WITH_TIMEOUT(!image.isAnimating(), 2000);
+    QCOMPARE(shownColor(image), blue);
 }
 
 void TestImageControl::failedLoadKeepsThePicture()

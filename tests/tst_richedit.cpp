@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The article view: loading by content path, failure keeps the text, read-only behaviour, colours, copying the
-// selection, keyboard scrolling.
+// selection, keyboard scrolling, the bevelled border.
+#include "controls/Colors.h"
 #include "controls/RichEdit.h"
 #include "platform/Error.h"
 
@@ -41,6 +42,7 @@ private slots:
     void missingFileThrowsAndKeepsText();
     void plainTextListingKeepsIndentation();
     void setColorPaintsTheBackground();
+    void flatBevelledBorder();
     void copiesTheSelection();
     void copyWithoutSelectionLeavesClipboard();
     void selectionStaysVisibleWithoutFocus();
@@ -170,6 +172,41 @@ void TestRichEdit::setColorPaintsTheBackground()
     QVERIFY(QTest::qWaitForWindowExposed(&edit));
     const QImage shot = edit.viewport()->grab().toImage();
     QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() - 3), QColor(0xFF, 0xFB, 0xF0));
+}
+
+void TestRichEdit::flatBevelledBorder()
+{
+    const QColor cream(0xFF, 0xFB, 0xF0);
+    QWidget window;
+    window.resize(200, 140);
+    auto* edit = new RichEdit(&window);
+    edit->setGeometry(10, 10, 160, 100);
+    edit->setColor(cream);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage shot = edit->grab().toImage();
+    // Outside in, on every side: a line of the shadow colour, a line of the button face, then six pixels of
+    // the view's colour; text and scroll bar lie inside all that.
+    const QColor shadow(128, 128, 128);
+    const QColor face = Colors::toQColor(Colors::BtnFace);
+    const struct {
+        QPoint outer;
+        QPoint inward;
+    } sides[] = {{QPoint(80, 0), QPoint(0, 1)},
+                 {QPoint(0, 50), QPoint(1, 0)},
+                 {QPoint(80, 99), QPoint(0, -1)},
+                 {QPoint(159, 50), QPoint(-1, 0)}};
+    for (const auto& side : sides) {
+        QCOMPARE(shot.pixelColor(side.outer), shadow);
+        QCOMPARE(shot.pixelColor(side.outer + side.inward), face);
+        for (int i = 2; i < 8; ++i)
+            QCOMPARE(shot.pixelColor(side.outer + side.inward * i), cream);
+    }
+    QCOMPARE(edit->viewport()->geometry().topLeft(), QPoint(8, 8));
+    const QRect scrollBar(edit->verticalScrollBar()->mapTo(edit, QPoint(0, 0)), edit->verticalScrollBar()->size());
+    QVERIFY(scrollBar.isValid());
+    QCOMPARE(scrollBar.right(), 159 - 8);
+    QCOMPARE(scrollBar.top(), 8);
 }
 
 void TestRichEdit::copiesTheSelection()

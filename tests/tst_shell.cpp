@@ -2,6 +2,7 @@
 // The application shell over the sample course: start-up, the error policy, navigation, activation and the
 // sound players, the exit question, the about box.
 #include "TestSupport.h"
+#include "tst_gifbuilder.h"
 
 #include "app/Screen.h"
 #include "controls/Colors.h"
@@ -23,8 +24,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace TestSupport;
@@ -352,6 +355,91 @@ private slots:
         fixture.app().goToScreen(Form5);
         QVERIFY(Form5->logo1()->isVisible());
         QVERIFY(Form5->timer()->isEnabled());
+    }
+
+    void hiddenLogosRest()
+    {
+        AppFixture fixture;
+        fixture.start();
+        fixture.app().goToScreen(Form5);
+        QVERIFY(QTest::qWaitForWindowExposed(Form5));
+        QTRY_VERIFY(Form5->logo1()->isAnimating());
+        // The flag is hidden after three seconds: it rests, the smile plays.
+        Form5->Timer1Timer();
+        QVERIFY(!Form5->logo1()->isAnimating());
+        QTRY_VERIFY(Form5->logo2()->isAnimating());
+        // The screen left: nothing of it plays.
+        Form5->backButton()->click();
+        QVERIFY(!Form5->logo1()->isAnimating());
+        QVERIFY(!Form5->logo2()->isAnimating());
+    }
+
+    void screensShareOneRectangle()
+    {
+        AppFixture fixture;
+        fixture.start();
+        // The title screen, frame and all, in the middle of the desktop.
+        const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(Form1->frameGeometry().center(), desktop.center());
+
+        // Dragged somewhere by the pupil, it hands its place to the next screen, and that one to the next.
+        Form1->move(37, 21);
+        const QRect dragged = Form1->frameGeometry();
+        Form1->backButton()->click();
+        QCOMPARE(fixture.app().currentScreen(), static_cast<Screen*>(Form2));
+        QCOMPARE(Form2->frameGeometry(), dragged);
+        Form2->move(120, 64);
+        const QRect draggedAgain = Form2->frameGeometry();
+        Form2->menuItem(0)->trigger();
+        QCOMPARE(fixture.app().currentScreen(), static_cast<Screen*>(Form36));
+        QCOMPARE(Form36->frameGeometry(), draggedAgain);
+        Form36->homeImage()->clicked();
+        QCOMPARE(fixture.app().currentScreen(), static_cast<Screen*>(Form1));
+        QCOMPARE(Form1->frameGeometry(), draggedAgain);
+        // The auxiliary windows keep their own places: the picture window at the desktop's top-left corner.
+        AboutBox1->showFigure(300, 200, QStringLiteral("РИСУНОК"), 100, 100, QStringLiteral("xmages\\logo\\logo.bmp"));
+        QVERIFY(AboutBox1->isVisible());
+        QCOMPARE(AboutBox1->frameGeometry().topLeft(), QPoint(0, 0));
+    }
+
+    // Files from other tools or slightly damaged, where the program shows them: figures in the picture window,
+    // logos on the screens. They show, and no error box appears.
+    void realWorldPicturesShow()
+    {
+        ContentCopy content;
+        auto read = [&content](const char* relative) {
+            QFile file(content.file(QString::fromLatin1(relative)));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray jpeg = read("doc/topic/sreda/picture/pic051.jpg");
+        QVERIFY(jpeg.endsWith("\xFF\xD9"));
+        content.write(QStringLiteral("doc/topic/sreda/picture/pic051.jpg"), jpeg.left(jpeg.size() - 2));
+        const QByteArray cut = read("doc/topic/sreda/picture/pic052.jpg");
+        content.write(QStringLiteral("doc/topic/sreda/picture/pic052.jpg"), cut.left(cut.size() * 2 / 3));
+        QByteArray bmp = read("doc/topic/sreda/picture/pic071.bmp");
+        QVERIFY(bmp.startsWith("BM"));
+        bmp[2] = char(bmp[2] + 2);                                             // the file-size field two bytes off
+        bmp.replace(38, 8, QByteArray("\x0A\x00\x00\x00\x13\x0B\x00\x00", 8)); // 10 and 2835 pixels per metre
+        content.write(QStringLiteral("doc/topic/sreda/picture/pic071.bmp"), bmp);
+        TestGif::File flag;
+        flag.size = QSize(8, 8);
+        flag.frames = {TestGif::solid(QRect(0, 0, 8, 8), 1, 10), TestGif::solid(QRect(0, 0, 8, 8), 2, 10)};
+        flag.frames[0].loopCount = 0;
+        flag.frames[1].pixels[9] = 7; // past the four colours
+        flag.globalColors = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+        content.write(QStringLiteral("xmages/logo/flag.gif"), TestGif::build(flag));
+
+        AppFixture fixture(content.path());
+        fixture.start();
+        fixture.app().goToScreen(Form5);
+        QCOMPARE(Form5->logo1()->picture().gif()->frameCount(), 2);
+        for (const char* figure : {"doc\\topic\\sreda\\picture\\pic051.jpg", "doc\\topic\\sreda\\picture\\pic052.jpg",
+                                   "doc\\topic\\sreda\\picture\\pic071.bmp"}) {
+            AboutBox1->showFigure(400, 300, QStringLiteral("РИСУНОК"), 360, 240, QString::fromLatin1(figure));
+            QVERIFY2(AboutBox1->isVisible(), figure);
+            QVERIFY(!AboutBox1->Image1->picture().isNull());
+        }
+        QCOMPARE(fixture.dialogs.texts(), QStringList());
     }
 
     void errorBoxAddsAFullStop()

@@ -9,6 +9,8 @@
 #include "platform/Error.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -116,8 +118,10 @@ void Application::showError(const QString& message)
 
 void Application::showWindow(Window* window)
 {
-    if (window->isScreen())
+    if (window->isScreen()) {
+        placeScreen(static_cast<Screen*>(window), m_currentScreen);
         m_currentScreen = static_cast<Screen*>(window);
+    }
     dispatch([window] { window->onShow(); });
     window->show();
     // The headless platform of the tests cannot raise windows and says so at every call.
@@ -148,6 +152,37 @@ void Application::goToScreen(Screen* target)
         hideWindow(current);
     }
     showWindow(target);
+}
+
+void Application::placeScreen(Screen* target, Screen* replaced)
+{
+    if (replaced == target)
+        return;
+    if (replaced) {
+        m_screenCentre = replaced->frameGeometry().center();
+    } else if (QScreen* desktop = QGuiApplication::primaryScreen()) {
+        m_screenCentre = desktop->availableGeometry().center();
+    }
+    centreScreen(target);
+}
+
+void Application::centreScreen(Screen* screen)
+{
+    // The frame as the window system drew it around the screens so far (none before the first is framed).
+    QRect frame(QPoint(0, 0), screen->size().grownBy(m_screenFrame));
+    frame.moveCenter(m_screenCentre);
+    screen->setGeometry(QRect(frame.topLeft() + QPoint(m_screenFrame.left(), m_screenFrame.top()), screen->size()));
+}
+
+void Application::settleScreenPlace(Window* window)
+{
+    if (window != m_currentScreen || !window->isVisible() || !window->windowHandle())
+        return;
+    const QMargins frame = window->windowHandle()->frameMargins();
+    if (frame == m_screenFrame && window->frameGeometry().center() == m_screenCentre)
+        return;
+    m_screenFrame = frame;
+    centreScreen(m_currentScreen);
 }
 
 void Application::platformActivated(Window* window)

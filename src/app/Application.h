@@ -3,7 +3,9 @@
 
 #include <QHash>
 #include <QList>
+#include <QMargins>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -36,6 +38,11 @@ enum class Role {
 // system's activation events are turned into the same transition when they name a visible window of ours
 // (the pupil clicked it); focus moving to or from other applications and modal message boxes changes
 // nothing.
+//
+// All screens occupy one rectangle: the first one shown, its whole window frame included, is centred on the
+// desktop; every screen shown after it is centred where the one it replaces is, wherever the pupil has
+// dragged that one. The window frame is known only once the window system has framed a window, so the place
+// is corrected once the frame of a newly shown screen is known.
 class Application final : public QObject {
     Q_OBJECT
 public:
@@ -66,6 +73,9 @@ public:
     // Go to screen: leave clean-up of the current screen, hide it, show the target.
     void goToScreen(Screen* target);
     void platformActivated(Window* window);
+    // Called by a screen shortly after it is shown: puts it back at the centre chosen for it, should its frame
+    // have turned out other than assumed.
+    void settleScreenPlace(Window* screen);
 
     // The window of a role (nullptr before it is created).
     Window* window(Role role) const;
@@ -86,11 +96,15 @@ protected:
 
 private:
     void setActive(Window* window);
+    void placeScreen(Screen* target, Screen* replaced);
+    void centreScreen(Screen* screen);
 
     QList<Window*> m_windows;
     QHash<Role, Window*> m_roles;
     Window* m_active = nullptr;
     Screen* m_currentScreen = nullptr;
+    QPoint m_screenCentre;  // the centre of the screens' rectangle, frame included
+    QMargins m_screenFrame; // the frame the window system last put around a screen
     bool m_terminated = false;
     bool m_loopRunning = false;
 };

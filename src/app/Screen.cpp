@@ -16,11 +16,9 @@
 #include "platform/Dialogs.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -95,12 +93,6 @@ Screen::Screen(Role role, const ScreenFrame& frame) : Window(role, QString::from
             logo->setCenter(true);
             logo->resize(33, 33);
         }
-    }
-
-    // Every screen lies where the title screen lies: centred on the desktop.
-    if (QScreen* desktop = QGuiApplication::primaryScreen()) {
-        const QRect area = desktop->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
     }
 }
 

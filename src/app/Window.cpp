@@ -65,6 +65,11 @@ void Window::showEvent(QShowEvent* event)
     applyOuterSize();
     if (m_outerSize.isValid())
         QTimer::singleShot(100, this, [this] { applyOuterSize(); });
+    // Only when the program shows the screen: a window restored by the pupil stays where the pupil left it.
+    if (isScreen() && !event->spontaneous()) {
+        for (int ms : {100, 500})
+            QTimer::singleShot(ms, this, [this] { Application::instance().settleScreenPlace(this); });
+    }
 }
 
 void Window::showWindow()

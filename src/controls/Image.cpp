@@ -184,6 +184,25 @@ void Image::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
+void Image::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!m_player)
+        return;
+    // A finished animation is drawn anew, from its first frame, the next time the control paints.
+    if (m_player->isFinished())
+        m_player.reset();
+    else
+        m_player->pause();
+}
+
+void Image::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_player)
+        m_player->resume();
+}
+
 void Image::stopPlayer()
 {
     // Deleting the player stops its timer; a queued timeout cannot reach a deleted object.

@@ -16,6 +16,8 @@ class GifPlayer;
 // sits at the top-left corner. Transparent leaves out a bitmap's background colour (the colour of its
 // bottom-left pixel), so the parent shows through. An animated GIF is played from the first time the control
 // paints it; replacing the picture, clearing it, changing a setting or destroying the control stops it.
+// While the control or its window is hidden the animation rests (no timer, nothing composed) and goes on when
+// shown; an animation that had played to its end starts again when it is drawn after being shown again.
 class Image final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Image)
@@ -60,6 +62,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void stopPlayer();

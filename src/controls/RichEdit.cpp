@@ -2,6 +2,7 @@
 #include "controls/RichEdit.h"
 
 #include "content/ContentPath.h"
+#include "controls/Colors.h"
 #include "controls/Fonts.h"
 #include "platform/FileReader.h"
 #include "platform/RtfReader.h"
@@ -9,6 +10,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -19,6 +21,10 @@ namespace {
 constexpr qint64 MaxFileBytes = qint64(64) * 1024 * 1024;
 // Windows rich-edit controls put a default tab stop every half inch: 48 pixels at 96 dpi.
 constexpr qreal DefaultTabStopPixels = 48.0;
+// A raised outer and a lowered inner bevel of width 4 each.
+constexpr int BevelWidth = 4;
+constexpr int BorderWidth = 2 * BevelWidth;
+const QColor BevelShadow(128, 128, 128);
 
 } // namespace
 
@@ -30,8 +36,9 @@ RichEdit::RichEdit(QWidget* parent) : QTextEdit(parent)
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    // The border is drawn in event(); the frame only reserves its width around the text and the scroll bars.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(BorderWidth);
     setUndoRedoEnabled(false);
     setAcceptRichText(false);
     setFont(Fonts::sansSerif8());
@@ -86,6 +93,27 @@ void RichEdit::copyToClipboard()
 {
     if (textCursor().hasSelection())
         copy();
+}
+
+bool RichEdit::event(QEvent* event)
+{
+    const bool handled = QTextEdit::event(event);
+    if (event->type() == QEvent::Paint) {
+        // A flat bevel: the raised outer bevel is a line of the shadow colour, the lowered inner one a line of
+        // the button face; the rest of the bevels' width is the view's own colour.
+        QPainter painter(this);
+        const QRect outer = rect().adjusted(0, 0, -1, -1);
+        painter.setPen(BevelShadow);
+        painter.drawRect(outer);
+        painter.setPen(Colors::toQColor(Colors::BtnFace));
+        painter.drawRect(outer.adjusted(1, 1, -1, -1));
+        const QRegion ring =
+            QRegion(rect().adjusted(2, 2, -2, -2))
+                .subtracted(QRegion(rect().adjusted(BorderWidth, BorderWidth, -BorderWidth, -BorderWidth)));
+        for (const QRect& part : ring)
+            painter.fillRect(part, color());
+    }
+    return handled;
 }
 
 void RichEdit::changeEvent(QEvent* event)

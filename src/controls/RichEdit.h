@@ -6,7 +6,9 @@
 class QColor;
 
 // The read-only article view: shows an RTF or plain-text file loaded by path. The pupil can scroll and select
-// but not edit; the selection stays visible when the focus moves elsewhere (the copy buttons take it).
+// but not edit; the selection stays visible when the focus moves elsewhere (the copy buttons take it). Its
+// border is a flat bevel, raised outside and lowered inside, each 4 pixels wide, around the text and the
+// scroll bars.
 class RichEdit final : public QTextEdit {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ public:
     const QString& loadedPath() const { return m_loadedPath; }
 
 protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

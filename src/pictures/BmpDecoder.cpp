@@ -20,6 +20,10 @@ constexpr quint32 compressionRle8 = 1;
 constexpr quint32 compressionRle4 = 2;
 constexpr quint32 compressionBitfields = 3;
 constexpr quint32 compressionAlphaBitfields = 6;
+constexpr quint32 os2HeaderSize = 64;
+constexpr quint32 maxHeaderSize = 124;
+// 1,000,000 pixels per metre is 25,400 dots per inch: beyond any real device.
+constexpr qint64 maxDensity = 1000000;
 
 quint32 u32(const QByteArray& data, qsizetype at)
 {
@@ -120,55 +124,92 @@ void checkUncompressedIndices(const QByteArray& data, qsizetype at, qint64 width
     }
 }
 
-// Checks what Qt's reader lets through, and bounds the size before anything is allocated.
-void checkHeaders(const QByteArray& data)
+bool masksInHeader(quint32 headerSize)
+{
+    return headerSize >= 52 && headerSize != os2HeaderSize;
+}
+
+// Where the colour masks of a bit-field picture are: in the header from 52 bytes on (OS/2's 64-byte header
+// aside), otherwise right after it.
+qsizetype masksOffset(quint32 headerSize)
+{
+    return fileHeaderSize + (masksInHeader(headerSize) ? 40 : qsizetype(headerSize));
+}
+
+// What the headers say, as far as the checks and the rewriting for Qt's reader need it.
+struct Header {
+    quint32 bitsOffset = 0;
+    quint32 headerSize = 0;
+    qint64 width = 0;
+    qint64 height = 0; // negative: stored top-down
+    quint16 bitCount = 0;
+    quint32 compression = compressionRgb;
+    quint32 colorsUsed = 0;
+    qint64 paletteSize = 0; // entries stored and used, for pictures of 8 bits or fewer
+};
+
+// Red, green and blue masks, and alpha with alpha bit fields or in a header that holds it (56 bytes on).
+qsizetype masksSize(const Header& h)
+{
+    const bool alpha =
+        h.compression == compressionAlphaBitfields || (masksInHeader(h.headerSize) && h.headerSize >= 56);
+    return alpha ? 16 : 12;
+}
+
+// Checks what Qt's reader lets through, and bounds the size before anything is allocated. Fields that writers
+// often get wrong and that no decoder needs (the file size, the image size, the resolution) are refused only
+// when their values are absurd.
+Header checkHeaders(const QByteArray& data)
 {
     if (data.size() < fileHeaderSize + qsizetype(coreHeaderSize) || data[0] != 'B' || data[1] != 'M')
         invalid(QStringLiteral("not a Windows bitmap"));
+    Header h;
     const quint32 fileSize = u32(data, 2);
-    const quint32 bitsOffset = u32(data, 10);
-    const quint32 headerSize = u32(data, 14);
-    qint64 width = 0;
-    qint64 height = 0;
+    h.bitsOffset = u32(data, 10);
+    h.headerSize = u32(data, 14);
     quint16 planes = 0;
-    quint16 bitCount = 0;
-    quint32 compression = compressionRgb;
     quint32 imageSize = 0;
     qint64 densityX = 0;
     qint64 densityY = 0;
-    quint32 colorsUsed = 0;
-    if (headerSize == coreHeaderSize) {
-        width = u16(data, 18);
-        height = u16(data, 20);
+    if (h.headerSize == coreHeaderSize) {
+        h.width = u16(data, 18);
+        h.height = u16(data, 20);
         planes = u16(data, 22);
-        bitCount = u16(data, 24);
-    } else if (headerSize >= 16 && headerSize <= 124) {
-        if (data.size() < fileHeaderSize + qsizetype(headerSize))
+        h.bitCount = u16(data, 24);
+    } else if ((h.headerSize >= 16 && h.headerSize <= os2HeaderSize) || h.headerSize == 108 ||
+               h.headerSize == maxHeaderSize) {
+        if (data.size() < fileHeaderSize + qsizetype(h.headerSize))
             invalid(QStringLiteral("header cut short"));
-        width = qint32(u32(data, 18));
-        height = qint32(u32(data, 22));
+        h.width = qint32(u32(data, 18));
+        h.height = qint32(u32(data, 22));
         planes = u16(data, 26);
-        bitCount = u16(data, 28);
-        if (headerSize >= 20)
-            compression = u32(data, 30);
-        if (headerSize >= 24)
+        h.bitCount = u16(data, 28);
+        if (h.headerSize >= 20)
+            h.compression = u32(data, 30);
+        if (h.headerSize >= 24)
             imageSize = u32(data, 34);
-        if (headerSize >= 32) {
+        if (h.headerSize >= 32) {
             densityX = qint32(u32(data, 38));
             densityY = qint32(u32(data, 42));
         }
-        if (headerSize >= 36)
-            colorsUsed = u32(data, 46);
+        if (h.headerSize >= 36)
+            h.colorsUsed = u32(data, 46);
     } else {
-        invalid(QStringLiteral("header size %1").arg(headerSize));
+        invalid(QStringLiteral("header size %1").arg(h.headerSize));
     }
-    if (fileSize > quint32(data.size()))
-        invalid(QStringLiteral("the header gives %1 bytes, the file has %2").arg(fileSize).arg(data.size()));
-    if (imageSize > quint32(data.size()))
+    // No picture file the program reads can be this large.
+    if (fileSize > PictureLimits::maxFileBytes)
+        invalid(QStringLiteral("the header gives %1 bytes for the file").arg(fileSize));
+    if (imageSize > PictureLimits::maxFileBytes)
         invalid(QStringLiteral("the header gives %1 bytes of pixel data").arg(imageSize));
+    if (std::llabs(densityX) > maxDensity || std::llabs(densityY) > maxDensity)
+        invalid(QStringLiteral("densities %1 and %2 pixels per metre").arg(densityX).arg(densityY));
+    const qint64 entrySize = h.headerSize == coreHeaderSize ? 3 : 4;
+    if (fileHeaderSize + qint64(h.headerSize) + qint64(h.colorsUsed) * entrySize > data.size())
+        invalid(QStringLiteral("a palette of %1 colours").arg(h.colorsUsed));
     if (planes != 1)
         invalid(QStringLiteral("%1 planes").arg(planes));
-    switch (bitCount) {
+    switch (h.bitCount) {
     case 1:
     case 4:
     case 8:
@@ -177,65 +218,130 @@ void checkHeaders(const QByteArray& data)
     case 32:
         break;
     default:
-        invalid(QStringLiteral("%1 bits per pixel").arg(bitCount));
+        invalid(QStringLiteral("%1 bits per pixel").arg(h.bitCount));
     }
-    const bool topDown = height < 0;
-    height = std::llabs(height);
+    const bool topDown = h.height < 0;
+    const qint64 width = h.width;
+    const qint64 height = std::llabs(h.height);
     if (width <= 0 || height <= 0)
         invalid(QStringLiteral("size %1 x %2").arg(width).arg(height));
     PictureLimits::checkSize(width, height);
-    // A hundredfold difference between the two densities is no real device.
-    constexpr qint64 maxDensityRatio = 100;
-    if (densityX < 0 || densityY < 0
-        || (densityX > 0 && densityY > 0
-            && (densityX > densityY * maxDensityRatio || densityY > densityX * maxDensityRatio)))
-        invalid(QStringLiteral("densities %1 and %2 pixels per metre").arg(densityX).arg(densityY));
+    const quint32 compression = h.compression;
     const bool rle = compression == compressionRle8 || compression == compressionRle4;
-    if ((compression == compressionRle8 && bitCount != 8) || (compression == compressionRle4 && bitCount != 4))
-        invalid(QStringLiteral("compression %1 with %2 bits per pixel").arg(compression).arg(bitCount));
+    if ((compression == compressionRle8 && h.bitCount != 8) || (compression == compressionRle4 && h.bitCount != 4))
+        invalid(QStringLiteral("compression %1 with %2 bits per pixel").arg(compression).arg(h.bitCount));
     const bool bitfields = compression == compressionBitfields || compression == compressionAlphaBitfields;
-    if (bitfields && bitCount != 16 && bitCount != 32)
-        invalid(QStringLiteral("bit fields with %1 bits per pixel").arg(bitCount));
+    if (bitfields && h.bitCount != 16 && h.bitCount != 32)
+        invalid(QStringLiteral("bit fields with %1 bits per pixel").arg(h.bitCount));
     if (rle && topDown)
         invalid(QStringLiteral("compressed picture stored top-down"));
-    if (bitsOffset >= quint32(data.size()))
+    if (h.bitsOffset >= quint32(data.size()))
         invalid(QStringLiteral("pixel data outside the file"));
-    // Masks follow a 40-byte header; later headers hold them.
-    const qsizetype masksAt = fileHeaderSize + (headerSize == infoHeaderSize ? qsizetype(headerSize) : 40);
-    if (bitfields && (headerSize > infoHeaderSize || qsizetype(bitsOffset) >= masksAt + 12)) {
-        if (data.size() < masksAt + 12)
+    if (h.bitsOffset < fileHeaderSize + h.headerSize)
+        invalid(QStringLiteral("pixel data inside the header"));
+    if (bitfields) {
+        // The masks lie where the reader takes them; an empty one would give it no bit to shift.
+        const qsizetype masksAt = masksOffset(h.headerSize);
+        if (data.size() < masksAt + masksSize(h))
             invalid(QStringLiteral("bit fields cut short"));
         for (int channel = 0; channel < 3; ++channel)
             if (u32(data, masksAt + channel * 4) == 0)
                 invalid(QStringLiteral("an empty colour bit field"));
     }
     if (compression == compressionRgb) {
-        const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-        if (qint64(bitsOffset) + stride * height > data.size())
+        const qint64 stride = ((width * h.bitCount + 31) / 32) * 4;
+        if (qint64(h.bitsOffset) + stride * height > data.size())
             invalid(QStringLiteral("pixel data cut short"));
     }
-    if (bitCount <= 8) {
-        const qint64 entrySize = headerSize == coreHeaderSize ? 3 : 4;
-        const qint64 paletteAt = fileHeaderSize + headerSize + (bitfields && headerSize == infoHeaderSize ? 12 : 0);
-        const qint64 stored = std::max<qint64>(0, (qint64(bitsOffset) - paletteAt) / entrySize);
-        const qint64 declared = colorsUsed ? qint64(colorsUsed) : (qint64(1) << bitCount);
-        const qint64 paletteSize = std::min(stored, declared);
-        if (paletteSize == 0)
+    if (h.bitCount <= 8) {
+        const qint64 paletteAt = fileHeaderSize + h.headerSize + (bitfields && h.headerSize == infoHeaderSize ? 12 : 0);
+        const qint64 stored = std::max<qint64>(0, (qint64(h.bitsOffset) - paletteAt) / entrySize);
+        const qint64 full = qint64(1) << h.bitCount;
+        // More colours than the bit count can address: the ones past it can never be used.
+        const qint64 declared = h.colorsUsed && h.colorsUsed < full ? qint64(h.colorsUsed) : full;
+        // A palette shorter than declared ends where the pixel data begins.
+        h.paletteSize = std::min(stored, declared);
+        if (h.paletteSize == 0)
             invalid(QStringLiteral("no palette"));
         if (rle)
-            checkRle(data, bitsOffset, width, height, bitCount, paletteSize);
+            checkRle(data, h.bitsOffset, width, height, h.bitCount, h.paletteSize);
         else if (compression == compressionRgb)
-            checkUncompressedIndices(data, bitsOffset, width, height, bitCount, paletteSize);
+            checkUncompressedIndices(data, h.bitsOffset, width, height, h.bitCount, h.paletteSize);
     }
+    return h;
+}
+
+void putU32(QByteArray& data, qsizetype at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        data[at + i] = char((value >> (8 * i)) & 0xFF);
+}
+
+// Qt's reader knows the 12-, 40-, 64-, 108- and 124-byte headers and no more than 256 palette colours. Other
+// files that the headers describe fully are rewritten into a form it reads: a 12-byte header with a short
+// palette, the 16-byte OS/2 header and the 52- and 56-byte headers become a 108-byte one (palette entries
+// of four bytes, the masks in the header), alpha bit fields become bit fields with an alpha mask, and a
+// palette count above what the bit count addresses is cut to it.
+QByteArray readableByQt(const QByteArray& data, const Header& h)
+{
+    constexpr qsizetype v4HeaderSize = 108;
+    const bool alphaBitfields = h.compression == compressionAlphaBitfields;
+    const bool knownHeader = h.headerSize == infoHeaderSize || h.headerSize == os2HeaderSize ||
+                             h.headerSize == v4HeaderSize || h.headerSize == maxHeaderSize;
+    const qint64 fullPalette = qint64(1) << h.bitCount;
+    const bool paletteAsDeclared = h.bitCount > 8 || (h.colorsUsed ? h.colorsUsed : fullPalette) == h.paletteSize;
+    if (h.headerSize == coreHeaderSize && (h.bitCount > 8 || h.paletteSize == fullPalette))
+        return data;
+    if (knownHeader && !alphaBitfields) {
+        if (paletteAsDeclared)
+            return data;
+        QByteArray fixed = data;
+        putU32(fixed, 46, quint32(h.paletteSize));
+        return fixed;
+    }
+    QByteArray header(v4HeaderSize, '\0');
+    putU32(header, 0, quint32(v4HeaderSize));
+    putU32(header, 4, quint32(qint32(h.width)));
+    putU32(header, 8, quint32(qint32(h.height)));
+    header[12] = 1;
+    header[14] = char(h.bitCount);
+    putU32(header, 16, alphaBitfields ? compressionBitfields : h.compression);
+    // Image size, densities and important colours as written.
+    const qsizetype copied = qsizetype(std::min(h.headerSize, infoHeaderSize)) - 20;
+    if (copied > 0)
+        header.replace(20, copied, data.mid(fileHeaderSize + 20, copied));
+    if (h.bitCount <= 8)
+        putU32(header, 32, quint32(h.paletteSize));
+    qsizetype restAt = fileHeaderSize + h.headerSize;
+    if (h.compression == compressionBitfields || alphaBitfields) {
+        header.replace(40, masksSize(h), data.mid(masksOffset(h.headerSize), masksSize(h)));
+        if (!masksInHeader(h.headerSize))
+            restAt += masksSize(h);
+    }
+    QByteArray rest = data.mid(restAt);
+    qint64 bitsOffset = qint64(h.bitsOffset) - restAt + fileHeaderSize + v4HeaderSize;
+    if (h.headerSize == coreHeaderSize) {
+        // Three-byte palette entries become four-byte ones.
+        QByteArray palette;
+        palette.reserve(h.paletteSize * 4);
+        for (qint64 i = 0; i < h.paletteSize; ++i)
+            palette += rest.mid(i * 3, 3) + '\0';
+        rest = palette + rest.mid(h.paletteSize * 3);
+        bitsOffset += h.paletteSize;
+    }
+    QByteArray out = data.left(fileHeaderSize) + header + rest;
+    putU32(out, 2, quint32(out.size()));
+    putU32(out, 10, quint32(bitsOffset));
+    return out;
 }
 
 } // namespace
 
 QImage BmpDecoder::decode(const QByteArray& data)
 {
-    checkHeaders(data);
+    const Header header = checkHeaders(data);
     QBuffer buffer;
-    buffer.setData(data);
+    buffer.setData(readableByQt(data, header));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     QImage image;

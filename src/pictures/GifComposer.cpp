@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "pictures/GifComposer.h"
 
+#include <cstring>
+
 namespace {
 constexpr int disposeNone = 0;
 constexpr int disposeLeave = 1;
 constexpr int disposeBackground = 2;
 constexpr int disposePrevious = 3;
+
+QImage transparentImage(QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
+}
 } // namespace
 
 GifComposer::GifComposer(const GifImage& gif)
@@ -14,10 +23,8 @@ GifComposer::GifComposer(const GifImage& gif)
     const QSize size = gif.logicalSize();
     if (size.isEmpty())
         return;
-    m_backgroundCopy = QImage(size, QImage::Format_ARGB32);
-    m_backgroundCopy.fill(Qt::transparent);
-    m_buffer = m_backgroundCopy;
-    m_canvas = m_backgroundCopy;
+    m_buffer = transparentImage(size);
+    m_canvas = transparentImage(size);
 }
 
 void GifComposer::compose(int index)
@@ -26,31 +33,31 @@ void GifComposer::compose(int index)
     if (m_buffer.isNull())
         return;
     const QRect area = frame.rect & m_buffer.rect();
-    if (index == 0 && m_gif.clearOnLoop())
+    if (index == 0 && m_gif.clearOnLoop()) {
+        // The buffer only: what is shown changes with the frame.
         restoreBackground(m_buffer, area);
+        m_differ |= area;
+    }
     const int disposal = frame.hasControl ? frame.disposal : disposeNone;
     switch (disposal) {
     case disposeNone:
     case disposeLeave:
         drawFrame(m_buffer, frame);
-        m_canvas = m_buffer;
+        showBuffer(area);
         break;
     case disposeBackground:
         drawFrame(m_buffer, frame);
-        m_canvas = m_buffer;
+        showBuffer(area);
         restoreBackground(m_buffer, area);
+        m_differ = area;
         break;
     case disposePrevious:
-        if (m_previousDisposal == disposeNone || m_previousDisposal == disposeLeave) {
-            // The canvas still equals the buffer: draw straight onto it and keep the buffer as it was.
-            m_canvas.detach();
-            drawFrame(m_canvas, frame);
-        } else {
-            m_secondBuffer = m_buffer;
-            m_secondBuffer.detach();
-            drawFrame(m_secondBuffer, frame);
-            m_canvas = m_secondBuffer;
-        }
+        // After 0 or 1 the canvas shows the buffer already: the frame goes straight onto it. After the others
+        // it goes onto a copy of the buffer, which is what the canvas becomes here.
+        if (m_previousDisposal != disposeNone && m_previousDisposal != disposeLeave)
+            showBuffer(QRect());
+        drawFrame(m_canvas, frame);
+        m_differ |= area;
         break;
     default:
         // Undefined methods show nothing; the timing goes on as for any frame.
@@ -59,28 +66,38 @@ void GifComposer::compose(int index)
     m_previousDisposal = disposal;
 }
 
+void GifComposer::showBuffer(const QRect& area)
+{
+    const QRect copy = (m_differ | area) & m_buffer.rect();
+    m_differ = QRect();
+    if (copy.isEmpty())
+        return;
+    const qsizetype bytes = qsizetype(copy.width()) * 4;
+    for (int y = copy.top(); y <= copy.bottom(); ++y)
+        std::memcpy(m_canvas.scanLine(y) + qsizetype(copy.left()) * 4,
+                    m_buffer.constScanLine(y) + qsizetype(copy.left()) * 4, size_t(bytes));
+}
+
 QImage GifComposer::firstFrame(const GifImage& gif)
 {
     if (gif.frameCount() == 0)
         return QImage();
+    // A still picture shows its frame whatever the disposal method says: the method is about what comes after
+    // the frame, and nothing does.
     GifComposer composer(gif);
-    composer.compose(0);
-    return composer.canvas();
+    composer.drawFrame(composer.m_canvas, gif.data().frames.front());
+    return composer.m_canvas;
 }
 
 void GifComposer::restoreBackground(QImage& image, const QRect& area) const
 {
     if (area.isEmpty())
         return;
+    // With the transparent setting the background is what was under the drawn area: nothing of the picture.
     const QRgb fill = m_gif.transparent() ? qRgba(0, 0, 0, 0) : m_gif.backgroundColor().rgb();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        if (m_gif.transparent()) {
-            const auto* source = reinterpret_cast<const QRgb*>(m_backgroundCopy.constScanLine(y));
-            std::copy(source + area.left(), source + area.right() + 1, line + area.left());
-        } else {
-            std::fill(line + area.left(), line + area.right() + 1, fill);
-        }
+        std::fill(line + area.left(), line + area.right() + 1, fill);
     }
 }
 

@@ -165,18 +165,88 @@ bool skipEmptyImageWithoutData(Reader& reader, GifData& data, PendingExtensions&
     return true;
 }
 
-void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtensions& pending, qint64& pixelBudget)
+// Where the image data's list of sub-blocks ends: the offset just past its terminator, or -1 when the file
+// ends first. `at` is the first block's size byte.
+qsizetype dataBlocksEnd(const Reader& reader, qsizetype at)
+{
+    while (at < reader.size) {
+        const int length = reader.data[at];
+        ++at;
+        if (length == 0)
+            return at;
+        at += length;
+    }
+    return -1;
+}
+
+// A grey-scale ramp over the values of the image's LZW code size, for an image without any colour table.
+QList<QRgb> greyScale(int codeSize)
+{
+    const int count = 1 << std::clamp(codeSize, 1, 8);
+    QList<QRgb> colors;
+    colors.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const int grey = i * 255 / (count - 1);
+        colors.append(qRgb(grey, grey, grey));
+    }
+    return colors;
+}
+
+void chargePixels(qint64& pixelBudget, qint64 pixels)
+{
+    pixelBudget -= pixels;
+    if (pixelBudget < 0)
+        throw Error(QStringLiteral("Invalid GIF data (the images hold more than %1 pixels in all)")
+                        .arg(PictureLimits::maxGifDecodedPixels));
+}
+
+// How many pixels of row `row` (in the file's order) the LZW data covered, when it ended in that row. Rows are
+// decoded whole for speed, which does not tell; so the image is decoded once more, from a copy of the file's
+// header followed by this image, up to that row and then pixel by pixel.
+qint64 pixelsBeforeEnd(const Reader& source, qsizetype headerEnd, qsizetype imageAt, int width, int row,
+                       qint64& pixelBudget)
+{
+    chargePixels(pixelBudget, qint64(width) * (row + 1));
+    QByteArray bytes(reinterpret_cast<const char*>(source.data), headerEnd);
+    bytes += ',';
+    bytes += QByteArray::fromRawData(reinterpret_cast<const char*>(source.data) + imageAt, source.size - imageAt);
+    Reader reader;
+    reader.data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    reader.size = bytes.size();
+    int error = 0;
+    GifHandle gif(DGifOpen(&reader, &readInput, &error));
+    GifRecordType type = UNDEFINED_RECORD_TYPE;
+    if (!gif || DGifGetRecordType(gif.get(), &type) == GIF_ERROR || DGifGetImageDesc(gif.get()) == GIF_ERROR)
+        return 0;
+    std::vector<GifPixelType> line(static_cast<size_t>(width));
+    for (int y = 0; y < row; ++y)
+        if (DGifGetLine(gif.get(), line.data(), width) == GIF_ERROR)
+            return 0;
+    for (int x = 0; x < width; ++x)
+        if (DGifGetLine(gif.get(), line.data(), 1) == GIF_ERROR)
+            return x;
+    return width;
+}
+
+void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtensions& pending, qint64& pixelBudget,
+               qsizetype headerEnd)
 {
     if (data.frames.size() >= maxFrames)
         throw Error(QStringLiteral("Invalid GIF data (more than %1 images)").arg(maxFrames));
     if (skipEmptyImageWithoutData(reader, data, pending))
         return;
+    const qsizetype imageAt = reader.position;
     if (DGifGetImageDesc(gif) == GIF_ERROR)
         fail(reader, gif->Error);
+    // giflib has read the LZW code size, the byte before the image data.
+    const int codeSize = reader.data[reader.position - 1];
+    const qsizetype blocksEnd = dataBlocksEnd(reader, reader.position);
     const GifImageDesc& desc = gif->Image;
     GifFrame frame;
     frame.rect = QRect(desc.Left, desc.Top, desc.Width, desc.Height);
     frame.colors = desc.ColorMap ? colorTable(desc.ColorMap) : data.globalColors;
+    if (frame.colors.isEmpty())
+        frame.colors = greyScale(codeSize);
     frame.hasControl = pending.hasControl;
     frame.disposal = pending.disposal;
     frame.delay = pending.delay;
@@ -190,60 +260,44 @@ void readImage(GifFileType* gif, Reader& reader, GifData& data, PendingExtension
         data.frames.push_back(std::move(frame));
         return;
     }
-    const qint64 width = desc.Width;
-    const qint64 height = desc.Height;
+    const int width = desc.Width;
+    const int height = desc.Height;
     PictureLimits::checkSize(width, height);
+    // Every pixel is decoded, on the logical screen or not, so every pixel counts.
+    chargePixels(pixelBudget, qint64(width) * height);
     // Only the part on the logical screen is kept; the rest is decoded and dropped.
     frame.area = frame.rect & QRect(QPoint(0, 0), data.logicalSize);
     const qint64 areaWidth = frame.area.width();
-    pixelBudget -= areaWidth * frame.area.height();
-    if (pixelBudget < 0)
-        throw Error(QStringLiteral("Invalid GIF data (the images hold more than %1 pixels in all)")
-                        .arg(PictureLimits::maxGifFramePixels));
     frame.pixels = QByteArray(qsizetype(areaWidth * frame.area.height()), '\0');
     auto* pixels = reinterpret_cast<GifPixelType*>(frame.pixels.data());
-    const QList<int> rows = rowOrder(int(height), desc.Interlace);
-    const qsizetype colorCount = frame.colors.size();
-    // Pixel by pixel, so that when the LZW data ends early we know exactly which pixels it covered.
-    qint64 decoded = 0;
-    bool complete = true;
-    for (int row = 0; row < height && complete; ++row) {
-        const int y = frame.rect.top() + rows[row];
-        GifPixelType* line = y >= frame.area.top() && y <= frame.area.bottom()
-            ? pixels + qint64(y - frame.area.top()) * areaWidth
-            : nullptr;
-        for (int x = frame.rect.left(); x <= frame.rect.right(); ++x) {
-            GifPixelType pixel = 0;
-            if (DGifGetLine(gif, &pixel, 1) == GIF_ERROR) {
-                if (reader.exhausted)
-                    fail(reader, gif->Error);
-                if (gif->Error == D_GIF_ERR_EOF_TOO_SOON) {
-                    // The end code came early; the rest of the image's sub-blocks still follow.
-                    GifByteType* block = nullptr;
-                    do {
-                        if (DGifGetCodeNext(gif, &block) == GIF_ERROR)
-                            fail(reader, gif->Error);
-                    } while (block);
-                } else if (gif->Error != D_GIF_ERR_READ_FAILED) {
-                    // READ_FAILED without running out of input: the block terminator came early and has
-                    // been consumed. Anything else is malformed LZW data.
-                    fail(reader, gif->Error);
-                }
-                complete = false;
-                break;
+    const QList<int> rows = rowOrder(height, desc.Interlace);
+    std::vector<GifPixelType> line(static_cast<size_t>(width));
+    const int keepFrom = frame.area.left() - frame.rect.left();
+    for (int row = 0; row < height && frame.decodedPixels < 0; ++row) {
+        if (DGifGetLine(gif, line.data(), width) == GIF_ERROR) {
+            if (reader.exhausted)
+                fail(reader, gif->Error);
+            if (gif->Error == D_GIF_ERR_EOF_TOO_SOON) {
+                // The end code came early; the rest of the image's sub-blocks still follow.
+                GifByteType* block = nullptr;
+                do {
+                    if (DGifGetCodeNext(gif, &block) == GIF_ERROR)
+                        fail(reader, gif->Error);
+                } while (block);
+            } else if (!(gif->Error == D_GIF_ERR_IMAGE_DEFECT && reader.position == blocksEnd)) {
+                // Not the list of data blocks ending (giflib has read its terminator) before the LZW data did:
+                // malformed LZW data.
+                fail(reader, gif->Error);
             }
-            // An index outside the colour table names no colour.
-            if (colorCount > 0 && pixel >= colorCount)
-                throw Error(QStringLiteral("Invalid GIF data (colour index %1 outside a table of %2 colours)")
-                                .arg(pixel)
-                                .arg(colorCount));
-            if (line && x >= frame.area.left() && x <= frame.area.right())
-                line[x - frame.area.left()] = pixel;
-            ++decoded;
+            // What was decoded stays (giflib has put this row's decoded pixels into `line`); the rest is left
+            // undrawn.
+            frame.decodedPixels =
+                qint64(row) * width + pixelsBeforeEnd(reader, headerEnd, imageAt, width, row, pixelBudget);
         }
+        const int y = frame.rect.top() + rows[row];
+        if (y >= frame.area.top() && y <= frame.area.bottom())
+            std::copy_n(line.begin() + keepFrom, areaWidth, pixels + qint64(y - frame.area.top()) * areaWidth);
     }
-    if (!complete)
-        frame.decodedPixels = decoded;
     data.frames.push_back(std::move(frame));
 }
 
@@ -289,8 +343,10 @@ std::shared_ptr<const GifData> GifDecoder::decode(const QByteArray& fileData)
     data->backgroundIndex = gif->SBackGroundColor;
     data->globalColors = colorTable(gif->SColorMap);
 
+    // giflib has read the header and the global colour table.
+    const qsizetype headerEnd = reader.position;
     PendingExtensions pending;
-    qint64 pixelBudget = PictureLimits::maxGifFramePixels;
+    qint64 pixelBudget = PictureLimits::maxGifDecodedPixels;
     for (;;) {
         GifRecordType type = UNDEFINED_RECORD_TYPE;
         if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR) {
@@ -302,7 +358,7 @@ std::shared_ptr<const GifData> GifDecoder::decode(const QByteArray& fileData)
         if (type == TERMINATE_RECORD_TYPE)
             break;
         if (type == IMAGE_DESC_RECORD_TYPE)
-            readImage(gif.get(), reader, *data, pending, pixelBudget);
+            readImage(gif.get(), reader, *data, pending, pixelBudget, headerEnd);
         else if (type == EXTENSION_RECORD_TYPE)
             readExtension(gif.get(), reader, pending);
         else

@@ -12,7 +12,8 @@ struct GifFrame {
     QRect rect;
     // The part of rect inside the logical screen: the only pixels that can ever be drawn, and the only ones kept.
     QRect area;
-    // The frame's own colour table, or the global one when it has none; may be empty.
+    // The frame's own colour table, or the global one when it has none, or a grey-scale ramp when the file has
+    // neither (empty only for a frame without pixels). Indices past its end are not drawn.
     QList<QRgb> colors;
     // One colour index per pixel of area, row by row from the top (interlaced rows already put in order).
     QByteArray pixels;

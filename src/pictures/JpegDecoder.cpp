@@ -4,8 +4,10 @@
 #include "pictures/PictureLimits.h"
 #include "platform/Error.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -14,8 +16,11 @@
 
 namespace {
 
-// Progressive files can hold any number of scans; each one costs a pass over the whole image.
+// Progressive files can hold any number of scans; each one costs a pass over the whole image, so the scans
+// are bounded both in number and in pixels passed over (about a second of work at most).
 constexpr int maxScans = 1000;
+constexpr qint64 maxScanPixels = qint64(2) * 1024 * 1024 * 1024;
+constexpr JSAMPLE emptyBlockSample = 128; // what libjpeg puts out for a block without data
 
 struct Decompressor {
     jpeg_decompress_struct info {};
@@ -24,6 +29,10 @@ struct Decompressor {
     std::jmp_buf jump {};
     char message[JMSG_LENGTH_MAX] = {};
     bool created = false;
+    // Where the scan data ended early (end of the file, or a marker other than a restart marker inside a
+    // scan): the scan number and the iMCU rows it had completed. 0: the data did not end early.
+    int endedInScan = 0;
+    JDIMENSION endedAfterRows = 0;
     std::vector<JSAMPLE> row;
 
     ~Decompressor()
@@ -45,18 +54,33 @@ Decompressor* owner(j_common_ptr info)
     std::longjmp(d->jump, 1);
 }
 
+bool isRestartMarker(int marker)
+{
+    return marker >= 0xD0 && marker <= 0xD7;
+}
+
 void emitMessage(j_common_ptr info, int level)
 {
-    // Level -1 is a warning about corrupt data. Data that ends, or reaches a marker, before the image is
-    // complete is an error here: libjpeg would otherwise go on decoding an image of grey from nothing.
-    if (level == -1 && (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER))
-        exitWithError(info);
+    // Warnings (level -1) are not errors: damaged or missing data decodes as far as it goes, as image viewers
+    // show it. Where the data of a scan stops is noted, so that the rows after it need not be decoded.
+    if (level != -1)
+        return;
+    const int code = info->err->msg_code;
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    const bool scanEnded =
+        code == JWRN_JPEG_EOF || (code == JWRN_HIT_MARKER && !isRestartMarker(decompress->unread_marker));
+    Decompressor* d = owner(info);
+    if (scanEnded && d->endedInScan == 0) {
+        d->endedInScan = std::max(decompress->input_scan_number, 1);
+        d->endedAfterRows = decompress->input_iMCU_row;
+    }
 }
 
 void checkProgress(j_common_ptr info)
 {
     auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
-    if (decompress->input_scan_number > maxScans) {
+    const qint64 pixels = qint64(decompress->image_width) * decompress->image_height;
+    if (decompress->input_scan_number > maxScans || decompress->input_scan_number * pixels > maxScanPixels) {
         std::snprintf(owner(info)->message, JMSG_LENGTH_MAX, "Too many scans in JPEG file");
         std::longjmp(owner(info)->jump, 1);
     }
@@ -103,18 +127,41 @@ QImage JpegDecoder::decode(const QByteArray& data)
     }
     d->row.assign(size_t(width) * size_t(d->info.output_components), 0);
     JSAMPLE* const rowData = d->row.data();
-    while (d->info.output_scanline < d->info.output_height) {
+    auto toRgb = [](const JSAMPLE* p) {
+        // Inverted CMYK: each channel is already (255 - ink).
+        return qRgb(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
+    };
+    // Rows past the end of the data hold no decoded block: they need not be decoded at all. In a file of
+    // several scans only the first scan decides, since later ones refine rows that already have data.
+    const bool severalScans = jpeg_has_multiple_scans(&d->info);
+    const int rowsPerIMcu = d->info.max_v_samp_factor * d->info.min_DCT_scaled_size;
+    auto rowsWithData = [&]() -> qint64 {
+        if (d->endedInScan == 0 || (severalScans && d->endedInScan > 1))
+            return height;
+        // The iMCU row under way when the data ended, and (single scan) the one decoded ahead of the output.
+        return std::min<qint64>(height, (qint64(d->endedAfterRows) + (severalScans ? 1 : 2)) * rowsPerIMcu);
+    };
+    while (d->info.output_scanline < d->info.output_height && d->info.output_scanline < rowsWithData()) {
         const int y = int(d->info.output_scanline);
         JSAMPROW rows[1] = {cmyk ? rowData : result->scanLine(y)};
         jpeg_read_scanlines(&d->info, rows, 1);
         if (cmyk) {
             auto* line = reinterpret_cast<QRgb*>(result->scanLine(y));
-            for (int x = 0; x < width; ++x) {
-                const JSAMPLE* p = rowData + x * 4;
-                // Inverted CMYK: each channel is already (255 - ink).
-                line[x] = qRgb(p[0] * p[3] / 255, p[1] * p[3] / 255, p[2] * p[3] / 255);
-            }
+            for (int x = 0; x < width; ++x)
+                line[x] = toRgb(rowData + x * 4);
         }
+    }
+    if (d->info.output_scanline < d->info.output_height) {
+        // The rest shows as libjpeg would draw blocks without data.
+        const JSAMPLE empty[4] = {emptyBlockSample, emptyBlockSample, emptyBlockSample, emptyBlockSample};
+        for (int y = int(d->info.output_scanline); y < height; ++y) {
+            if (cmyk)
+                std::fill_n(reinterpret_cast<QRgb*>(result->scanLine(y)), width, toRgb(empty));
+            else
+                std::memset(result->scanLine(y), emptyBlockSample, size_t(width) * 3);
+        }
+        jpeg_abort_decompress(&d->info);
+        return std::move(*result);
     }
     jpeg_finish_decompress(&d->info);
     return std::move(*result);

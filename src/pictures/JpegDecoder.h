@@ -5,8 +5,9 @@
 #include <QImage>
 
 // Decodes JPEG data with libjpeg (decompression only). libjpeg's own error handler ends the process; this
-// one turns every fatal error, and a file that ends in the middle of the image, into an Error carrying
-// libjpeg's message.
+// one turns every fatal error into an Error carrying libjpeg's message. libjpeg's warnings are not errors: a
+// picture without its end marker or with bytes after it loads, and data that stops inside the scan shows the
+// rows that were decoded, the rest mid-grey as libjpeg draws blocks without data.
 class JpegDecoder final {
 public:
     static QImage decode(const QByteArray& data);

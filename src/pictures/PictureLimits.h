@@ -11,8 +11,9 @@ namespace PictureLimits {
 constexpr qint64 maxSide = 65535;
 // 64 Mpixels: far above any course figure, far below what would exhaust memory.
 constexpr qint64 maxPixels = qint64(64) * 1024 * 1024;
-// All frames of one GIF together (each frame is stored as one byte per pixel).
-constexpr qint64 maxGifFramePixels = qint64(256) * 1024 * 1024;
+// All pixels that the frames of one GIF make its decoder decode, on the logical screen or not: about a second
+// of work.
+constexpr qint64 maxGifDecodedPixels = qint64(128) * 1024 * 1024;
 // Picture files are read whole into memory first.
 constexpr qint64 maxFileBytes = qint64(256) * 1024 * 1024;
 
