@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QPolygonF>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -167,13 +168,94 @@ bool hasPictureFiles(const ExerciseTables::Exercise& exercise)
 
 // ---- the environment's dialogs ----
 
-// A row of a list or tree: an icon and a text, highlighted when selected.
+// The icons of the Windows shell: places on the desktop, in the places bar and in folder trees.
+enum class Shell { Desktop, Recent, Documents, Computer, Floppy, Disk, Folder, Cd, Network, Bin };
+
+void shellIcon(Sketch& sketch, const QRect& r, Shell kind)
+{
+    QPainter& p = sketch.painter();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(Qt::black, 1));
+    const QRectF g = QRectF(r).adjusted(1, 1, -1, -1);
+    const auto monitor = [&](const QRectF& m, const QColor& screen) {
+        p.setBrush(QColor(212, 208, 200));
+        p.drawRect(m);
+        p.fillRect(m.adjusted(m.width() * 0.12, m.height() * 0.12, -m.width() * 0.12, -m.height() * 0.3), screen);
+    };
+    switch (kind) {
+    case Shell::Desktop:
+        monitor(g.adjusted(0, 0, 0, -g.height() * 0.2), Sketch::kDesktop);
+        p.drawLine(QPointF(g.center().x(), g.bottom() - g.height() * 0.2), QPointF(g.center().x(), g.bottom()));
+        break;
+    case Shell::Computer:
+        monitor(g.adjusted(0, 0, -g.width() * 0.2, -g.height() * 0.3), QColor(0, 128, 128));
+        p.setBrush(QColor(230, 226, 218));
+        p.drawRect(QRectF(g.left(), g.bottom() - g.height() * 0.25, g.width(), g.height() * 0.25));
+        break;
+    case Shell::Recent:
+    case Shell::Documents:
+    case Shell::Folder:
+        p.setBrush(QColor(230, 200, 90));
+        p.drawRect(QRectF(g.left(), g.top() + g.height() * 0.2, g.width(), g.height() * 0.8));
+        p.setBrush(QColor(250, 230, 140));
+        p.drawRect(QRectF(g.left(), g.top() + g.height() * 0.35, g.width(), g.height() * 0.65));
+        if (kind != Shell::Folder) {
+            p.setBrush(Qt::white);
+            p.drawRect(QRectF(g.left() + g.width() * 0.3, g.top(), g.width() * 0.45, g.height() * 0.55));
+        }
+        if (kind == Shell::Recent) {
+            p.setBrush(QColor(40, 160, 40));
+            p.drawEllipse(QRectF(g.right() - g.width() * 0.45, g.bottom() - g.height() * 0.45, g.width() * 0.45,
+                                 g.height() * 0.45));
+        }
+        break;
+    case Shell::Floppy:
+        p.setBrush(QColor(60, 60, 70));
+        p.drawRect(g);
+        p.fillRect(g.adjusted(g.width() * 0.25, 1, -g.width() * 0.25, -g.height() * 0.6), QColor(200, 200, 200));
+        p.fillRect(g.adjusted(g.width() * 0.15, g.height() * 0.55, -g.width() * 0.15, -1), Qt::white);
+        break;
+    case Shell::Disk:
+        p.setBrush(QColor(200, 200, 200));
+        p.drawRect(g.adjusted(0, g.height() * 0.3, 0, -g.height() * 0.2));
+        p.setBrush(QColor(0, 200, 0));
+        p.drawEllipse(QPointF(g.right() - g.width() * 0.2, g.center().y() + g.height() * 0.1), 1.5, 1.5);
+        break;
+    case Shell::Cd:
+        p.setBrush(QColor(210, 215, 230));
+        p.drawEllipse(g);
+        p.setBrush(Qt::white);
+        p.drawEllipse(g.center(), g.width() * 0.12, g.height() * 0.12);
+        break;
+    case Shell::Network:
+        p.setPen(QPen(QColor(0, 90, 0), 1));
+        p.setBrush(QColor(90, 170, 90));
+        p.drawEllipse(g.adjusted(g.width() * 0.1, 0, -g.width() * 0.1, -g.height() * 0.2));
+        monitor(QRectF(g.left(), g.center().y(), g.width() * 0.55, g.height() * 0.5), QColor(0, 128, 128));
+        break;
+    case Shell::Bin:
+        p.setBrush(QColor(220, 220, 225));
+        p.drawPolygon(QPolygonF({QPointF(g.left() + g.width() * 0.15, g.top() + g.height() * 0.2),
+                                 QPointF(g.right() - g.width() * 0.15, g.top() + g.height() * 0.2),
+                                 QPointF(g.right() - g.width() * 0.25, g.bottom()),
+                                 QPointF(g.left() + g.width() * 0.25, g.bottom())}));
+        p.drawLine(QPointF(g.left(), g.top() + g.height() * 0.15), QPointF(g.right(), g.top() + g.height() * 0.15));
+        break;
+    }
+    p.restore();
+}
+
+// A row of a list or tree: an icon and a text, highlighted when selected. icon < 0 draws none; iconKind 0
+// takes palette icons, 1 tool glyphs, 2 shell icons.
 void row(Sketch& sketch, const QRect& area, const QString& text, int icon, bool selected, int iconKind = 0)
 {
     int x = area.left() + 2;
     if (icon >= 0) {
         const QRect box(x, area.top() + (area.height() - 16) / 2, 16, 16);
-        if (iconKind == 1)
+        if (iconKind == 2)
+            shellIcon(sketch, box, Shell(icon));
+        else if (iconKind == 1)
             sketch.glyph(box, icon);
         else
             sketch.componentIcon(box, icon);
@@ -216,8 +298,8 @@ void saveDialog(Sketch& sketch, const ExerciseTables::Exercise& exercise, bool p
     for (int i = 0; i < 5; ++i) {
         const QRect cell(places.left(), places.top() + i * step, places.width(), step);
         const QRect icon(cell.center().x() - 14, cell.top() + 6, 28, 24);
-        sketch.fill(icon, QColor(240, 240, 240));
-        sketch.componentIcon(icon, i == 3 ? 17 : i == 4 ? 12 : i == 1 ? 13 : 4);
+        const Shell kinds[] = {Shell::Recent, Shell::Desktop, Shell::Documents, Shell::Computer, Shell::Network};
+        shellIcon(sketch, icon, kinds[i]);
         sketch.text(QRect(cell.left() + 2, icon.bottom() + 2, cell.width() - 4, 28), QString::fromUtf8(placeNames[i]),
                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Sketch::uiFont(10), Qt::white);
     }
@@ -691,10 +773,22 @@ void imageListEditor(Sketch& sketch, const FormObject& form, int count)
         sketch.text(QRect(cell.left(), cell.bottom() + 1, cell.width(), 13), QString::number(i), Qt::AlignCenter,
                     Sketch::uiFont(10));
     }
-    sketch.scrollBar(QRect(strip.left() + 2, strip.bottom() - 1, strip.width() - 4, 0), false);
     const char* actions[] = {"Add...", "Delete", "Clear", "Export..."};
     for (int i = 0; i < 4; ++i)
         sketch.button(QRect(strip.left() + i * 82, strip.bottom() + 8, 75, 25), QString::fromLatin1(actions[i]));
+}
+
+// The tool glyph of a standard action by its name.
+int actionGlyph(const QString& name)
+{
+    const struct {
+        const char* word;
+        int glyph;
+    } glyphs[] = {{"Cut", 11}, {"Copy", 12}, {"Paste", 0}, {"Open", 1}, {"Save", 2}, {"Exit", 10}, {"Undo", 8}};
+    for (const auto& row : glyphs)
+        if (name.contains(QLatin1String(row.word)))
+            return row.glyph;
+    return 7;
 }
 
 void actionListEditor(Sketch& sketch, const FormObject& form)
@@ -730,7 +824,20 @@ void actionListEditor(Sketch& sketch, const FormObject& form)
 
     const QRect client =
         sketch.window(sketch.bounds(), QStringLiteral("Editing %1.%2").arg(form.name, list), true, false, true);
-    sketch.toolButtons(QPoint(client.left() + 2, client.top() + 2), 4, 9, 22);
+    // New action, delete, move up, move down.
+    sketch.toolButtons(QPoint(client.left() + 2, client.top() + 2), 2, 9, 22);
+    for (int i = 0; i < 2; ++i) {
+        const QRect b(client.left() + 50 + i * 23, client.top() + 2, 22, 22);
+        sketch.raised(b);
+        QPainter& p = sketch.painter();
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 128));
+        const QPoint c = b.center();
+        p.drawPolygon(i == 0 ? QPolygon({c + QPoint(-5, 3), c + QPoint(5, 3), c + QPoint(0, -3)})
+                             : QPolygon({c + QPoint(-5, -3), c + QPoint(5, -3), c + QPoint(0, 3)}));
+        p.restore();
+    }
     const QRect body(client.left() + 2, client.top() + 28, client.width() - 4, client.height() - 30);
     const int split = body.left() + body.width() * 40 / 100;
     sketch.label(QPoint(body.left() + 2, body.top()), QStringLiteral("Categories:"));
@@ -740,12 +847,14 @@ void actionListEditor(Sketch& sketch, const FormObject& form)
     sketch.sunken(actionList);
     int y = actionList.top() + 3;
     for (qsizetype i = 0; i < names.size() && y + 18 < actionList.bottom(); ++i, y += 18)
-        row(sketch, QRect(actionList.left() + 3, y, actionList.width() - 6, 18), names[i], 11 + int(i % 3), i == 0, 1);
+        row(sketch, QRect(actionList.left() + 3, y, actionList.width() - 6, 18), names[i], actionGlyph(names[i]),
+            i == 0, 1);
 }
 
 void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise)
 {
-    const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("Project Options for Project1.exe"));
+    const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("Project Options for Project1.exe"),
+                                        {QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Help")}, true);
     const QRect page = sketch.tabs(area.adjusted(0, 0, 0, -4),
                                    {"Forms", "Application", "Compiler", "Linker", "Directories/Conditionals"}, 1);
     const QRect settings(page.left() + 6, page.top() + 8, page.width() - 12, 170);
@@ -787,16 +896,24 @@ void browseForFolder(Sketch& sketch, const QString& prompt)
         int depth;
         const char* name;
         int icon;
-    } items[] = {{0, "Рабочий стол", 12},          {1, "Мои документы", 1},       {1, "Мой компьютер", 6},
-                 {2, "Диск 3,5 (A:)", 2},          {2, "Локальный диск (C:)", 7}, {3, "DELPHIFILES", 1},
-                 {3, "Documents and Settings", 1}, {3, "Program Files", 1},       {3, "WINDOWS", 1},
-                 {2, "Компакт-диск (D:)", 8},      {1, "Сетевое окружение", 6},   {1, "Корзина", 10}};
+    } items[] = {{0, "Рабочий стол", int(Shell::Desktop)},
+                 {1, "Мои документы", int(Shell::Documents)},
+                 {1, "Мой компьютер", int(Shell::Computer)},
+                 {2, "Диск 3,5 (A:)", int(Shell::Floppy)},
+                 {2, "Локальный диск (C:)", int(Shell::Disk)},
+                 {3, "DELPHIFILES", int(Shell::Folder)},
+                 {3, "Documents and Settings", int(Shell::Folder)},
+                 {3, "Program Files", int(Shell::Folder)},
+                 {3, "WINDOWS", int(Shell::Folder)},
+                 {2, "Компакт-диск (D:)", int(Shell::Cd)},
+                 {1, "Сетевое окружение", int(Shell::Network)},
+                 {1, "Корзина", int(Shell::Bin)}};
     int y = tree.top() + 4;
     for (const auto& item : items) {
         if (y + 18 > tree.bottom())
             break;
         row(sketch, QRect(tree.left() + 6 + item.depth * 18, y, tree.width() - 12 - item.depth * 18, 18),
-            QString::fromUtf8(item.name), item.icon, qstrcmp(item.name, "Локальный диск (C:)") == 0, 1);
+            QString::fromUtf8(item.name), item.icon, qstrcmp(item.name, "Локальный диск (C:)") == 0, 2);
         y += 18;
     }
 }
@@ -824,11 +941,10 @@ void desktop(Sketch& sketch, const ExerciseTables::Exercise& exercise)
     const QRect all = sketch.bounds();
     sketch.fill(all, Sketch::kDesktop);
     const char* icons[] = {"Мой компьютер", "Мои документы", "Корзина"};
-    const int kinds[] = {17, 4, 8};
+    const Shell kinds[] = {Shell::Computer, Shell::Documents, Shell::Bin};
     for (int i = 0; i < 3; ++i) {
         const QRect icon(all.left() + 18, all.top() + 8 + i * 58, 32, 30);
-        sketch.fill(icon, QColor(235, 235, 235));
-        sketch.componentIcon(icon, kinds[i]);
+        shellIcon(sketch, icon, kinds[i]);
         sketch.text(QRect(all.left(), icon.bottom() + 2, 68, 24), QString::fromUtf8(icons[i]),
                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Sketch::uiFont(10), Qt::white);
     }

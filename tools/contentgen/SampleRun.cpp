@@ -1125,24 +1125,24 @@ private:
             return QVariant();
         }
         if ((isWord(token, "trystrtoint") || isWord(token, "trystrtofloat")) && isSymbol(peek(1), "(")) {
-            // TryStrToInt(S, Value): converts into a variable and says whether it could.
+            // TryStrToInt(S, Value): converts into a variable (or an array element) and says whether it could.
             const bool integer = isWord(take(), "trystrtoint");
             take();
             const QVariant source = expression();
             expect(",");
-            const QString variable = take().lower;
+            const QList<Segment> target = designator();
             expect(")");
             if (!active())
                 return QVariant();
             if (integer) {
                 const std::optional<qint64> n = parseInt(text(source));
                 if (n)
-                    assign(variable, QVariant::fromValue<qlonglong>(*n));
+                    write(target, QVariant::fromValue<qlonglong>(*n));
                 return n.has_value();
             }
             const std::optional<double> d = parseFloat(text(source));
             if (d)
-                assign(variable, *d);
+                write(target, *d);
             return d.has_value();
         }
         if (token.kind == Kind::Identifier) {
