@@ -1200,8 +1200,14 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
                 o.values.insert(QStringLiteral("Text"), o.name);
             if (o.className == QLatin1String("TMemo") || o.className == QLatin1String("TRichEdit"))
                 o.lists.insert(QStringLiteral("Lines.Strings"), {o.name});
-            if (o.className == QLatin1String("TListBox") || o.className == QLatin1String("TRadioGroup"))
+            // A fresh list has no items yet, and a fresh combo box shows its name in its edit field.
+            if (o.className == QLatin1String("TListBox") || o.className == QLatin1String("TRadioGroup") ||
+                o.className == QLatin1String("TComboBox")) {
                 o.lists.remove(QStringLiteral("Items.Strings"));
+                o.values.remove(QStringLiteral("ItemIndex"));
+            }
+            if (o.className == QLatin1String("TComboBox"))
+                o.values.remove(QStringLiteral("Style"));
             for (FormObject& child : o.children)
                 self(self, child);
         };

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPolygon>
+#include <QSet>
 #include <QtMath>
 
 #include <algorithm>
@@ -915,6 +916,13 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     p.restore();
 }
 
+bool isGraphic(const QString& className)
+{
+    static const QSet<QString> graphic = {"TLabel",    "TShape",       "TImage",   "TBevel",
+                                          "TPaintBox", "TSpeedButton", "TSplitter"};
+    return graphic.contains(className);
+}
+
 QString alignOf(const FormObject& o)
 {
     if (o.has(QStringLiteral("Align")))
@@ -956,10 +964,22 @@ void paintChildren(Context& c, const FormObject& parent, const QRect& client, co
         }
     }
 
+    // Controls without a window of their own are painted on their parent, under every windowed control;
+    // the designer's icons of non-visual components lie on top of everything.
+    QList<const FormObject*> order;
+    for (const bool windowed : {false, true})
+        for (const FormObject& child : parent.children)
+            if (isGraphic(child.className) != windowed && !FormPainter::isNonVisual(child))
+                order.append(&child);
+    for (const FormObject& child : parent.children)
+        if (FormPainter::isNonVisual(child))
+            order.append(&child);
+
     QPainter& p = c.sketch.painter();
     p.save();
     p.setClipRect(client, Qt::IntersectClip);
-    for (const FormObject& child : parent.children) {
+    for (const FormObject* item : order) {
+        const FormObject& child = *item;
         if (child.className == QLatin1String("TMenuItem") || child.className == QLatin1String("TToolButton") ||
             child.className == QLatin1String("TAction") || child.className.isEmpty())
             continue;
