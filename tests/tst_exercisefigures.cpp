@@ -154,6 +154,8 @@ private slots:
 
     void colours_data();
     void colours();
+    void everyKnownClassIsDrawn_data();
+    void everyKnownClassIsDrawn();
     void formShowsItsComponents();
     void designAndRunTimeDiffer();
 
@@ -807,6 +809,52 @@ void TestExerciseFigures::colours()
     QFETCH(QString, value);
     QFETCH(QColor, expected);
     QCOMPARE(FormPainter::colour(value, QColor(1, 2, 3)), expected);
+}
+
+void TestExerciseFigures::everyKnownClassIsDrawn_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("known");
+    for (const char* name : {"TLabel",         "TButton",        "TBitBtn",          "TSpeedButton",
+                             "TEdit",          "TMaskEdit",      "TLabeledEdit",     "TSpinEdit",
+                             "TMemo",          "TRichEdit",      "TListBox",         "TCheckListBox",
+                             "TComboBox",      "TColorBox",      "TDateTimePicker",  "TCheckBox",
+                             "TRadioButton",   "TGroupBox",      "TRadioGroup",      "TPanel",
+                             "TScrollBox",     "TImage",         "TPaintBox",        "TAnimate",
+                             "TShape",         "TBevel",         "TScrollBar",       "TTrackBar",
+                             "TProgressBar",   "TUpDown",        "TStringGrid",      "TDrawGrid",
+                             "TStatusBar",     "TToolBar",       "TPageControl",     "TTabControl",
+                             "TTreeView",      "TListView",      "THeaderControl",   "TMediaPlayer",
+                             "TMonthCalendar", "TCalendar",      "TStaticText",      "TDirectoryListBox",
+                             "TFileListBox",   "TDriveComboBox", "TFilterComboBox",  "TGauge",
+                             "TSpinButton",    "TColorGrid",     "TValueListEditor", "TCoolBar",
+                             "TChart"})
+        QTest::newRow(name) << QString::fromLatin1(name) << true;
+    QTest::newRow("unknown class") << "TFancyWidget" << false;
+}
+
+void TestExerciseFigures::everyKnownClassIsDrawn()
+{
+    // Each class the painter knows draws something of its own at its place, and only an unknown one is
+    // reported as drawn in its stead.
+    QFETCH(QString, className);
+    QFETCH(bool, known);
+    const FormObject form = parsed(QStringLiteral("object Form1: TForm1\n Width = 400\n Height = 300\n"
+                                                  " object X1: %1\n  Left = 40\n  Top = 40\n  Width = 120\n"
+                                                  "  Height = 60\n  Align = alNone\n  Caption = 'Надпись'\n end\nend")
+                                       .arg(className));
+    FormObject bare = form;
+    bare.children.clear();
+    QStringList warnings;
+    FormPainter::Options options;
+    options.warnings = &warnings;
+    options.picturesLoaded = false;
+    const QImage drawn = FormPainter::render(form, options, QSize(400, 300));
+    const QImage empty = FormPainter::render(bare, options, QSize(400, 300));
+    QVERIFY(differing(drawn, empty, QRect(44, 62, 120, 60)) > 30);
+    QCOMPARE(warnings.isEmpty(), known);
+    if (!known)
+        QVERIFY(warnings.first().contains(className));
 }
 
 void TestExerciseFigures::formShowsItsComponents()

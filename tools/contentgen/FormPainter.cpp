@@ -85,21 +85,64 @@ const QHash<QString, QColor>& namedColours()
 QSize defaultSize(const QString& className)
 {
     static const QHash<QString, QSize> sizes = {
-        {"TButton", {75, 25}},          {"TBitBtn", {75, 25}},          {"TSpeedButton", {23, 22}},
-        {"TEdit", {121, 21}},           {"TMaskEdit", {121, 21}},       {"TLabeledEdit", {121, 21}},
-        {"TSpinEdit", {121, 22}},       {"TMemo", {185, 89}},           {"TRichEdit", {185, 89}},
-        {"TListBox", {121, 97}},        {"TCheckListBox", {121, 97}},   {"TComboBox", {145, 21}},
-        {"TColorBox", {145, 22}},       {"TCheckBox", {97, 17}},        {"TRadioButton", {113, 17}},
-        {"TGroupBox", {185, 105}},      {"TRadioGroup", {185, 105}},    {"TPanel", {185, 41}},
-        {"TImage", {105, 105}},         {"TPaintBox", {105, 105}},      {"TShape", {65, 65}},
-        {"TBevel", {50, 50}},           {"TScrollBar", {121, 17}},      {"TTrackBar", {150, 45}},
-        {"TProgressBar", {150, 16}},    {"TUpDown", {16, 24}},          {"TStringGrid", {320, 120}},
-        {"TDrawGrid", {320, 120}},      {"TStatusBar", {0, 19}},        {"TToolBar", {0, 29}},
-        {"TMediaPlayer", {253, 30}},    {"TPageControl", {289, 193}},   {"TTabControl", {289, 193}},
-        {"TTreeView", {121, 97}},       {"TListView", {250, 150}},      {"THeaderControl", {0, 17}},
-        {"TDateTimePicker", {186, 21}}, {"TMonthCalendar", {191, 154}}, {"TCalendar", {320, 120}},
-        {"TStaticText", {60, 17}},      {"TScrollBox", {185, 41}},      {"TAnimate", {100, 80}},
-        {"TLabel", {32, 13}},           {"TToolButton", {23, 22}},
+        {"TButton", {75, 25}},
+        {"TBitBtn", {75, 25}},
+        {"TSpeedButton", {23, 22}},
+        {"TEdit", {121, 21}},
+        {"TMaskEdit", {121, 21}},
+        {"TLabeledEdit", {121, 21}},
+        {"TSpinEdit", {121, 22}},
+        {"TMemo", {185, 89}},
+        {"TRichEdit", {185, 89}},
+        {"TListBox", {121, 97}},
+        {"TCheckListBox", {121, 97}},
+        {"TComboBox", {145, 21}},
+        {"TColorBox", {145, 22}},
+        {"TCheckBox", {97, 17}},
+        {"TRadioButton", {113, 17}},
+        {"TGroupBox", {185, 105}},
+        {"TRadioGroup", {185, 105}},
+        {"TPanel", {185, 41}},
+        {"TImage", {105, 105}},
+        {"TPaintBox", {105, 105}},
+        {"TShape", {65, 65}},
+        {"TBevel", {50, 50}},
+        {"TScrollBar", {121, 17}},
+        {"TTrackBar", {150, 45}},
+        {"TProgressBar", {150, 16}},
+        {"TUpDown", {16, 24}},
+        {"TStringGrid", {320, 120}},
+        {"TDrawGrid", {320, 120}},
+        {"TStatusBar", {0, 19}},
+        {"TToolBar", {0, 29}},
+        {"TMediaPlayer", {253, 30}},
+        {"TPageControl", {289, 193}},
+        {"TTabControl", {289, 193}},
+        {"TTreeView", {121, 97}},
+        {"TListView", {250, 150}},
+        {"THeaderControl", {0, 17}},
+        {"TDateTimePicker", {186, 21}},
+        {"TMonthCalendar", {191, 154}},
+        {"TCalendar", {320, 120}},
+        {"TStaticText", {60, 17}},
+        {"TScrollBox", {185, 41}},
+        {"TAnimate", {100, 80}},
+        {"TLabel", {32, 13}},
+        {"TToolButton", {23, 22}},
+        // The file controls of the Win 3.1 page, the Samples page and a few more.
+        {"TDirectoryListBox", {145, 97}},
+        {"TFileListBox", {145, 97}},
+        {"TDriveComboBox", {145, 19}},
+        {"TFilterComboBox", {145, 21}},
+        {"TGauge", {100, 100}},
+        {"TCGauge", {100, 100}},
+        {"TSpinButton", {20, 25}},
+        {"TColorGrid", {100, 100}},
+        {"TValueListEditor", {306, 300}},
+        {"TDBGrid", {320, 120}},
+        {"TCoolBar", {0, 29}},
+        {"TControlBar", {100, 50}},
+        {"TChart", {400, 250}},
     };
     return sizes.value(className, QSize(100, 50));
 }
@@ -904,6 +947,64 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
         mediaPlayer(c, r);
     } else if (type == QLatin1String("TMonthCalendar") || type == QLatin1String("TCalendar")) {
         calendar(c, r, look, type == QLatin1String("TMonthCalendar"));
+    } else if (type == QLatin1String("TDirectoryListBox") || type == QLatin1String("TFileListBox")) {
+        // What the file controls show on the sample machine.
+        FormObject shown = o;
+        shown.lists.insert(QStringLiteral("Items.Strings"),
+                           type == QLatin1String("TFileListBox")
+                               ? QStringList{"Project1.dpr", "Project1.exe", "Unit1.dfm", "Unit1.pas"}
+                               : QStringList{"c:\\", "  DELPHIFILES", "  Program Files", "  WINDOWS"});
+        listBox(c, shown, r, look, false);
+    } else if (type == QLatin1String("TDriveComboBox") || type == QLatin1String("TFilterComboBox")) {
+        comboBox(c, o, r, look,
+                 type == QLatin1String("TDriveComboBox") ? QStringLiteral("c: []") : QStringLiteral("All files (*.*)"));
+    } else if (type == QLatin1String("TGauge") || type == QLatin1String("TCGauge")) {
+        c.sketch.sunken(r, Qt::white);
+        const int percent = std::clamp(o.number(QStringLiteral("Progress"), 0), 0, 100);
+        c.sketch.fill(QRect(r.left() + 2, r.top() + 2, (r.width() - 4) * percent / 100, r.height() - 4),
+                      FormPainter::colour(o.value(QStringLiteral("ForeColor")), Qt::black));
+        c.sketch.text(r, QStringLiteral("%1%").arg(percent), Qt::AlignCenter, look.font, QColor(128, 128, 128));
+    } else if (type == QLatin1String("TSpinButton")) {
+        upDown(c, r, false);
+    } else if (type == QLatin1String("TColorGrid")) {
+        const QColor cells[] = {Qt::black,
+                                QColor(128, 0, 0),
+                                QColor(0, 128, 0),
+                                QColor(128, 128, 0),
+                                QColor(0, 0, 128),
+                                QColor(128, 0, 128),
+                                QColor(0, 128, 128),
+                                QColor(192, 192, 192),
+                                QColor(128, 128, 128),
+                                Qt::red,
+                                Qt::green,
+                                Qt::yellow,
+                                Qt::blue,
+                                Qt::magenta,
+                                Qt::cyan,
+                                Qt::white};
+        for (int i = 0; i < 16; ++i)
+            c.sketch.sunken(QRect(r.left() + (i % 4) * r.width() / 4, r.top() + (i / 4) * r.height() / 4, r.width() / 4,
+                                  r.height() / 4),
+                            cells[i]);
+    } else if (type == QLatin1String("TValueListEditor") || type == QLatin1String("TDBGrid")) {
+        grid(c, o, r, look);
+    } else if (type == QLatin1String("TCoolBar") || type == QLatin1String("TControlBar")) {
+        c.sketch.raised(r);
+        paintChildren(c, o, r.adjusted(2, 2, -2, -2), look);
+    } else if (type == QLatin1String("TChart")) {
+        c.sketch.fill(r, Qt::white);
+        const QRect axes = r.adjusted(30, 16, -12, -24);
+        QPainter& chart = c.sketch.painter();
+        chart.setPen(Qt::black);
+        chart.drawLine(axes.bottomLeft(), axes.bottomRight());
+        chart.drawLine(axes.bottomLeft(), axes.topLeft());
+        const int heights[] = {40, 75, 55, 90, 65};
+        for (int i = 0; i < 5; ++i) {
+            const int w = axes.width() / 6;
+            const int h = axes.height() * heights[i] / 100;
+            c.sketch.fill(QRect(axes.left() + 8 + i * (w + 4), axes.bottom() - h, w, h), QColor(220, 40, 40));
+        }
     } else if (type == QLatin1String("TSplitter") || type == QLatin1String("TTabSheet")) {
         // Nothing of their own to show.
     } else {
