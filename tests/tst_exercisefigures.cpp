@@ -144,6 +144,7 @@ private slots:
     void sampleRunMessages();
     void sampleRunStopsAtTheUnknown();
     void mainButtonAndNamedCommand();
+    void programChangesFireEvents();
 
     void everyCaptionHasAKind();
     void captionKinds_data();
@@ -592,6 +593,25 @@ void TestExerciseFigures::mainButtonAndNamedCommand()
     QCOMPARE(named.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")), QStringLiteral("шифр"));
     SampleRun unnamed(*withMenu.root, source);
     QVERIFY(!unnamed.clickMatching(QStringLiteral("Программа в работе")));
+}
+
+void TestExerciseFigures::programChangesFireEvents()
+{
+    // A position set by the program fires OnChange as a user's move does, once per change.
+    const FormObject form = parsed(QStringLiteral("object Form1: TForm1\n object TrackBar1: TTrackBar\n  Max = 10\n"
+                                                  "  OnChange = TrackBar1Change\n end\n object Label1: TLabel\n end\n"
+                                                  " object Button1: TButton\n  OnClick = Button1Click\n end\nend"));
+    SampleRun run(form,
+                  unit(QStringLiteral("    Changes: Integer;"),
+                       QStringLiteral("procedure TForm1.TrackBar1Change(Sender: TObject);\nbegin\n"
+                                      "  Inc(Changes);\n"
+                                      "  Label1.Caption := IntToStr(TrackBar1.Position) + '/' + IntToStr(Changes);\n"
+                                      "end;\n"
+                                      "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n"
+                                      "  TrackBar1.Position := 7;\n  TrackBar1.Position := 7;\nend;")));
+    run.clickMainButton();
+    QVERIFY2(!run.incomplete(), qPrintable(run.stops().join(QLatin1Char('\n'))));
+    QCOMPARE(run.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")), QStringLiteral("7/1"));
 }
 
 void TestExerciseFigures::everyCaptionHasAKind()

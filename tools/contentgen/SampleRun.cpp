@@ -1459,10 +1459,22 @@ private:
         }
         if (name == QLatin1String("font.size"))
             object->values.remove(QStringLiteral("Font.Height"));
-        object->values.insert(fileName(*object, name), text(value));
+        const QString key = fileName(*object, name);
+        const bool changed = object->value(key) != text(value);
+        object->values.insert(key, text(value));
         if (name == QLatin1String("itemindex") && object->className == QLatin1String("TComboBox"))
             object->values.insert(QStringLiteral("Text"),
                                   object->strings(QStringLiteral("Items.Strings")).value(value.toLongLong()));
+        // The library fires a control's event when the program changes it, as when the user does.
+        const QString event =
+            name == QLatin1String("position") || name == QLatin1String("text") || name == QLatin1String("value")
+                ? QStringLiteral("OnChange")
+            : name == QLatin1String("checked") ? QStringLiteral("OnClick")
+                                               : QString();
+        if (changed && !event.isEmpty() && object->has(event)) {
+            const QString handler = object->value(event);
+            callRoutine(Segment{handler, handler.toLower(), true, {}, std::nullopt, std::nullopt});
+        }
     }
 
     // A procedure call as a statement.
