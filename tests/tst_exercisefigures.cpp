@@ -612,6 +612,9 @@ void TestExerciseFigures::programChangesFireEvents()
     run.clickMainButton();
     QVERIFY2(!run.incomplete(), qPrintable(run.stops().join(QLatin1Char('\n'))));
     QCOMPARE(run.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")), QStringLiteral("7/1"));
+    // The session works on its own copy: the form it started from, which shares its lists, is untouched.
+    QVERIFY(!form.find(QStringLiteral("Label1"))->has(QStringLiteral("Caption")));
+    QVERIFY(!form.find(QStringLiteral("TrackBar1"))->has(QStringLiteral("Position")));
 }
 
 void TestExerciseFigures::everyCaptionHasAKind()

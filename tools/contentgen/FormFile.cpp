@@ -443,7 +443,13 @@ const FormObject* FormObject::find(const QString& objectName) const
 
 FormObject* FormObject::find(const QString& objectName)
 {
-    return const_cast<FormObject*>(std::as_const(*this).find(objectName));
+    // Walked without const: the lists detach from any copy that shares them before a caller changes an object.
+    if (name.compare(objectName, Qt::CaseInsensitive) == 0)
+        return this;
+    for (FormObject& child : children)
+        if (FormObject* found = child.find(objectName))
+            return found;
+    return nullptr;
 }
 
 QList<const FormObject*> FormObject::all() const
