@@ -1004,6 +1004,16 @@ void TestExerciseFigures::missingSourcesGiveStandIns()
     QCOMPARE(fromDamaged.draw(*design).size(), QSize(design->pictureWidth, design->pictureHeight));
     QVERIFY(!fromDamaged.warnings().isEmpty());
     QVERIFY(fromDamaged.warnings().first().startsWith(QLatin1String("programs/prog1/upr02/Unit1.dfm")));
+
+    // A component the drawing does not know is told once for the exercise, however many figures show it.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("object Form1: TForm1\n object Fancy1: TFancyWidget\n  Width = 50\n  Height = 50\n end\nend\n");
+    file.close();
+    ExerciseFigures withUnknown(damaged.path());
+    withUnknown.draw(*design);
+    withUnknown.draw(*ExerciseTables::figureOf(1, 2, ExerciseTables::FigureButton::Panel18));
+    QCOMPARE(withUnknown.warnings(),
+             QStringList{"exercise 1:02: Fancy1: component class TFancyWidget drawn as a plain box"});
 }
 
 QTEST_MAIN(TestExerciseFigures)

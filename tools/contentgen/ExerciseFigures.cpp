@@ -1282,6 +1282,20 @@ FormObject ExerciseFigures::formFor(const ExerciseTables::Exercise& exercise, bo
 
 QImage ExerciseFigures::draw(const ExerciseTables::ExerciseFigure& row)
 {
+    // What the drawing noted about the form (components drawn as stand-ins) is told once per exercise.
+    QStringList notes;
+    const QImage image = drawFigure(row, &notes);
+    for (const QString& note : notes) {
+        const QString warning =
+            QStringLiteral("exercise %1:%2: %3").arg(row.group).arg(row.number, 2, 10, QLatin1Char('0')).arg(note);
+        if (!m_warnings.contains(warning))
+            m_warnings.append(warning);
+    }
+    return image;
+}
+
+QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QStringList* notes)
+{
     const ExerciseTables::Exercise& exercise =
         *ExerciseTables::exerciseAt(ExerciseTables::slotOf(row.group, row.number));
     const QString caption = QString::fromUtf8(row.caption);
@@ -1299,7 +1313,7 @@ QImage ExerciseFigures::draw(const ExerciseTables::ExerciseFigure& row)
 
     FormPainter::Options options;
     options.resourceFiles = QString::fromUtf8(exercise.fileLabel ? exercise.fileLabel : "");
-    options.warnings = &m_warnings;
+    options.warnings = notes;
 
     if (!kind || *kind == Kind::FormDesign) {
         QStringList captions;

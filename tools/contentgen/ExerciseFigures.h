@@ -86,6 +86,7 @@ private:
     const Sources& sourcesOf(const ExerciseTables::Exercise& exercise);
     std::optional<FormObject> readForm(const QString& folder, const QString& name, const QString& where);
     FormObject formFor(const ExerciseTables::Exercise& exercise, bool secondForm);
+    QImage drawFigure(const ExerciseTables::ExerciseFigure& row, QStringList* notes);
 
     QString m_listingsFolder;
     QHash<int, Sources> m_sources; // by exercise slot
