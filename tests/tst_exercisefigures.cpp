@@ -5,6 +5,7 @@
 #include "ExerciseFigures.h"
 #include "FormFile.h"
 #include "FormPainter.h"
+#include "PictureMotifs.h"
 #include "SampleRun.h"
 #include "Sketch.h"
 #include "TestSupport.h"
@@ -155,6 +156,16 @@ private slots:
 
     void colours_data();
     void colours();
+    void fonts_data();
+    void fonts();
+    void shownCaptions_data();
+    void shownCaptions();
+    void windowSizes_data();
+    void windowSizes();
+    void alignedChildren();
+    void pictureMotifs_data();
+    void pictureMotifs();
+    void dialogContents();
     void everyKnownClassIsDrawn_data();
     void everyKnownClassIsDrawn();
     void formShowsItsComponents();
@@ -467,6 +478,39 @@ void TestExerciseFigures::sampleRun_data()
         << "Label1"
         << "Caption"
         << "Ошибка: 'x1' is not a valid integer value";
+    QTest::newRow("number formats")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n"
+           "  Label1.Caption := FloatToStr(Pi) + ' ' + FormatFloat('00.0', 3.14159) + ' ' + FormatFloat('0.###', 2.5) "
+           "+\n"
+           "    ' ' + Format('%.2f|%d|%s|%.2x', [1.005, 42, 'ok', 255]) + ' ' + IntToHex(255, 4);\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "3,14159265358979 03,1 2,5 1,00|42|ok|FF 00FF";
+    QTest::newRow("case with integers and else")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nvar i: Integer; S: string;\nbegin\n  S := '';\n"
+           "  for i := 1 to 6 do\n    case i of\n      1, 3: S := S + 'a';\n      4..5: S := S + 'b';\n"
+           "    else\n      S := S + '-';\n    end;\n  Label1.Caption := S;\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "a-abb-";
+    QTest::newRow("file names and text functions")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n"
+           "  Label1.Caption := ExtractFileName('C:\\DELPHIFILES\\CLOCK.WMF') + ' ' + Trim('  x ') + LowerCase('ДА') "
+           "+\n"
+           "    IntToStr(Round(2.5)) + IntToStr(Trunc(-2.7)) + IntToStr(Ord('A')) + Chr(66);\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "CLOCK.WMF xда2-265B";
+    QTest::newRow("memo text as one string")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n  Memo1.Text := 'один'#13#10'два';\n"
+           "  Label1.Caption := IntToStr(Memo1.Lines.Count) + ':' + IntToStr(Length(Memo1.Text));\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "2:11";
 }
 
 void TestExerciseFigures::sampleRun()
@@ -832,6 +876,196 @@ void TestExerciseFigures::colours()
     QFETCH(QString, value);
     QFETCH(QColor, expected);
     QCOMPARE(FormPainter::colour(value, QColor(1, 2, 3)), expected);
+}
+
+void TestExerciseFigures::fonts_data()
+{
+    QTest::addColumn<QString>("properties");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("inherited") << ""
+                               << "Liberation Sans" << 11 << false << QColor(Qt::black);
+    QTest::newRow("character height") << "Font.Name = 'Arial'\n Font.Height = -19\n Font.Style = [fsBold]"
+                                      << "Liberation Sans" << 19 << true << QColor(Qt::black);
+    QTest::newRow("cell height") << "Font.Height = 20"
+                                 << "Liberation Sans" << 16 << false << QColor(Qt::black);
+    QTest::newRow("points") << "Font.Name = 'Times New Roman'\n Font.Size = 12"
+                            << "Liberation Serif" << 16 << false << QColor(Qt::black);
+    QTest::newRow("fixed pitch and colour") << "Font.Name = 'Courier New'\n Font.Color = clNavy"
+                                            << "Liberation Mono" << 11 << false << QColor(0, 0, 128);
+    QTest::newRow("unknown family") << "Font.Name = 'Comic Sans MS'"
+                                    << "Liberation Sans" << 11 << false << QColor(Qt::black);
+}
+
+void TestExerciseFigures::fonts()
+{
+    QFETCH(QString, properties);
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(QColor, colour);
+    const FormObject label = parsed(QStringLiteral("object L: TLabel\n %1\nend").arg(properties));
+    QColor text = Qt::black;
+    const QFont font = FormPainter::font(label, Sketch::uiFont(11), &text);
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pixelSize(), pixels);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(text, colour);
+}
+
+void TestExerciseFigures::shownCaptions_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("accelerator") << "&Открыть..."
+                                 << "Открыть...";
+    QTest::newRow("in the middle") << "В&ыход"
+                                   << "Выход";
+    QTest::newRow("doubled") << "Tom && Jerry"
+                             << "Tom & Jerry";
+    QTest::newRow("last character") << "Конец&"
+                                    << "Конец";
+    QTest::newRow("none") << "Выход"
+                          << "Выход";
+}
+
+void TestExerciseFigures::shownCaptions()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QCOMPARE(FormPainter::shownCaption(caption), shown);
+}
+
+void TestExerciseFigures::windowSizes_data()
+{
+    QTest::addColumn<QString>("properties");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("outer size") << "Width = 450\n Height = 300" << QSize(450, 300);
+    QTest::newRow("client size") << "ClientWidth = 400\n ClientHeight = 250" << QSize(408, 276);
+    QTest::newRow("client size with a menu")
+        << "ClientWidth = 400\n ClientHeight = 250\n object M: TMainMenu\n end" << QSize(408, 295);
+    QTest::newRow("no border") << "BorderStyle = bsNone\n ClientWidth = 200\n ClientHeight = 100" << QSize(200, 100);
+    QTest::newRow("absurd") << "Width = 99999\n Height = -5" << QSize(4000, 30);
+}
+
+void TestExerciseFigures::windowSizes()
+{
+    QFETCH(QString, properties);
+    QFETCH(QSize, size);
+    QCOMPARE(FormPainter::windowSize(parsed(QStringLiteral("object F: TForm\n %1\nend").arg(properties))), size);
+}
+
+void TestExerciseFigures::alignedChildren()
+{
+    // A tool bar along the top, a status bar along the bottom, a white memo filling the rest.
+    const FormObject form = parsed(QStringLiteral("object F: TForm\n Width = 300\n Height = 200\n"
+                                                  " object M: TMemo\n  Align = alClient\n  Color = clWhite\n end\n"
+                                                  " object S: TStatusBar\n  SimpleText = 'Готово'\n end\n"
+                                                  " object T: TToolBar\n  Height = 30\n end\nend"));
+    FormPainter::Options options;
+    options.designTime = false;
+    const QImage image = FormPainter::render(form, options, QSize(300, 200));
+    const QPoint client(4, 22); // client area 292 x 174
+    const QRgb white = QColor(Qt::white).rgb();
+    QVERIFY(image.pixel(client + QPoint(100, 10)) != white);  // the tool bar
+    QCOMPARE(image.pixel(client + QPoint(100, 40)), white);   // the memo below it
+    QCOMPARE(image.pixel(client + QPoint(100, 150)), white);  // down to the status bar
+    QVERIFY(image.pixel(client + QPoint(200, 165)) != white); // the status bar's last 19 pixels
+}
+
+void TestExerciseFigures::pictureMotifs_data()
+{
+    QTest::addColumn<QString>("files");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("motif");
+    using Motif = PictureMotifs::Motif;
+    QTest::newRow("arrows") << "ARROWS.WMF" << 0 << int(Motif::Arrows);
+    QTest::newRow("box, any case") << "paral.bmp" << 0 << int(Motif::Box);
+    QTest::newRow("eraser glyph") << "LASTIK.BMP" << 0 << int(Motif::Eraser);
+    QTest::newRow("first of three") << "3 FILES WMF" << 0 << int(Motif::Car);
+    QTest::newRow("third of three") << "3 FILES WMF" << 2 << int(Motif::StopSign);
+    QTest::newRow("beyond three") << "3 FILES WMF" << 7 << int(Motif::StopSign);
+    QTest::newRow("no files") << "" << 0 << int(Motif::Landscape);
+    QTest::newRow("sounds only") << "3 FILES WAV" << 0 << int(Motif::Landscape);
+}
+
+void TestExerciseFigures::pictureMotifs()
+{
+    QFETCH(QString, files);
+    QFETCH(int, index);
+    QFETCH(int, motif);
+    QCOMPARE(int(PictureMotifs::choose(files, index)), motif);
+    // Drawn opaque it covers its box; drawn as a metafile it leaves the background around the drawing.
+    QImage background(120, 90, QImage::Format_RGB32);
+    background.fill(Qt::darkGray);
+    for (const bool transparent : {false, true}) {
+        QImage image = background.copy();
+        {
+            QPainter painter(&image);
+            PictureMotifs::draw(painter, QRect(10, 10, 100, 70), PictureMotifs::Motif(motif), transparent);
+        }
+        QString why;
+        QVERIFY2(transparent || looksDrawn(image.copy(10, 10, 100, 70), &why), qPrintable(why));
+        QCOMPARE(differing(image, background, QRect(0, 0, 120, 10)), 0); // nothing outside the box
+        QVERIFY(differing(image, background, QRect(10, 10, 100, 70)) > 300);
+        // A metafile keeps the background in the box's corners, a bitmap covers them (the sky of a landscape
+        // is part of its drawing).
+        if (transparent && motif != int(PictureMotifs::Motif::Landscape) && motif != int(PictureMotifs::Motif::Rocket))
+            QCOMPARE(image.pixel(11, 11), background.pixel(11, 11));
+    }
+}
+
+void TestExerciseFigures::dialogContents()
+{
+    const FormObject form = parsed(QStringLiteral(R"(object Form1: TForm1
+  object RadioGroup1: TRadioGroup
+    Items.Strings = ('Сумма' 'Среднее')
+  end
+  object Memo1: TMemo
+    Lines.Strings = ('Первая строка' 'Вторая')
+  end
+  object ListView1: TListView
+    Columns = <item Caption = 'Вопрос' end item Caption = 'Ответ' end>
+  end
+  object OpenDialog1: TOpenDialog
+    Filter = 'Рисунки (*.bmp)|*.bmp|Все файлы (*.*)|*.*'
+  end
+  object SaveDialog1: TSaveDialog
+    Filter = 'Текст (*.txt)|*.txt'
+  end
+end)"));
+    QString owner;
+    QCOMPARE(ExerciseFigures::editedStrings(form, QStringLiteral("Окно Редактора строк компонента Memo"), &owner),
+             (QStringList{"Первая строка", "Вторая"}));
+    QCOMPARE(owner, QStringLiteral("Memo1"));
+    QCOMPARE(ExerciseFigures::editedStrings(form, QStringLiteral("Окно Редакора строк RadioGroup"), &owner),
+             (QStringList{"Сумма", "Среднее"}));
+    QCOMPARE(ExerciseFigures::editedStrings(form, QStringLiteral("Окно редактора названия столбцов"), &owner),
+             (QStringList{"Вопрос", "Ответ"}));
+    QCOMPARE(owner, QStringLiteral("ListView1"));
+
+    QCOMPARE(ExerciseFigures::filters(form, QStringLiteral("Окно Редактора фильтров для SaveDialog"), &owner),
+             (QList<QPair<QString, QString>>{{"Текст (*.txt)", "*.txt"}}));
+    QCOMPARE(owner, QStringLiteral("SaveDialog1"));
+    QCOMPARE(ExerciseFigures::filters(form, QStringLiteral("Окно Редактора фильтров для OpenDialog"), &owner).size(),
+             2);
+    owner.clear();
+    QVERIFY(ExerciseFigures::filters(parsed(QStringLiteral("object F: TForm\nend")), QStringLiteral("фильтров"), &owner)
+                .isEmpty());
+    QVERIFY(owner.isEmpty());
+
+    const QString unitText =
+        QStringLiteral("unit Unit1;\r\ninterface\r\nvar\r\n  Form1: TForm1;\r\nimplementation\r\n"
+                       "procedure TForm1.Button1Click(Sender: TObject);\r\nvar\r\n  a: Integer;\r\n"
+                       "begin\r\n\tend;\r\nend.");
+    const QStringList all = ExerciseFigures::codeLines(unitText, QStringLiteral("Окно кода программы"));
+    QCOMPARE(all.first(), QStringLiteral("unit Unit1;"));
+    QCOMPARE(all[9], QStringLiteral("  end;")); // line ends and tabs as the editor shows them
+    const QStringList declared =
+        ExerciseFigures::codeLines(unitText, QStringLiteral("Окно кода программы. Объявление переменных"));
+    QCOMPARE(declared.first(), QStringLiteral("procedure TForm1.Button1Click(Sender: TObject);"));
 }
 
 void TestExerciseFigures::everyKnownClassIsDrawn_data()

@@ -443,51 +443,6 @@ void pictureEditor(Sketch& sketch, const ExerciseTables::Exercise& exercise)
         sketch.button(QRect(picture.left() + i * (width + 6), y, width, 25), QString::fromLatin1(names[i]));
 }
 
-// The string list a String List Editor figure edits: named by the caption, else the form's first one.
-QStringList editedStrings(const FormObject& form, const QString& caption, QString* owner)
-{
-    const QList<const FormObject*> all = form.all();
-    const auto first = [&](auto accept, const QString& property) -> const FormObject* {
-        for (const FormObject* o : all)
-            if (accept(*o) && o->lists.contains(property))
-                return o;
-        return nullptr;
-    };
-    if (mentions(caption, "столбцов")) {
-        for (const FormObject* o : all) {
-            for (const QString& collection : {QStringLiteral("Columns"), QStringLiteral("Sections")}) {
-                const auto items = o->collections.value(collection);
-                if (items.isEmpty())
-                    continue;
-                QStringList captions;
-                for (const auto& item : items)
-                    captions.append(item.value(QStringLiteral("Caption"), item.value(QStringLiteral("Text"))));
-                *owner = o->name;
-                return captions;
-            }
-        }
-    }
-    for (const QString& kind : {QStringLiteral("Memo"), QStringLiteral("RadioGroup"), QStringLiteral("ListBox"),
-                                QStringLiteral("ComboBox")}) {
-        if (!caption.contains(kind))
-            continue;
-        const QString className = QLatin1Char('T') + kind;
-        for (const QString& property : {QStringLiteral("Lines.Strings"), QStringLiteral("Items.Strings")}) {
-            if (const FormObject* o = first([&](const FormObject& x) { return x.className == className; }, property)) {
-                *owner = o->name;
-                return o->strings(property);
-            }
-        }
-    }
-    for (const QString& property : {QStringLiteral("Items.Strings"), QStringLiteral("Lines.Strings")}) {
-        if (const FormObject* o = first([](const FormObject&) { return true; }, property)) {
-            *owner = o->name;
-            return o->strings(property);
-        }
-    }
-    return {};
-}
-
 void stringListEditor(Sketch& sketch, const QStringList& lines)
 {
     const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("String List Editor"), {}, true);
@@ -507,30 +462,6 @@ void stringListEditor(Sketch& sketch, const QStringList& lines)
     sketch.sunken(memo);
     sketch.text(memo.adjusted(4, 3, -4, -3), lines.join(QLatin1Char('\n')), Qt::AlignLeft | Qt::AlignTop,
                 Sketch::uiFont(11));
-}
-
-QList<QPair<QString, QString>> filters(const FormObject& form, const QString& caption, QString* owner)
-{
-    const QList<const FormObject*> all = form.all();
-    const FormObject* dialog = nullptr;
-    for (const char* kind : {"SaveDialog", "OpenDialog"}) {
-        if (dialog || !caption.contains(QLatin1String(kind)))
-            continue;
-        for (const FormObject* o : all)
-            if (!dialog && o->className.contains(QLatin1String(kind)) && o->has(QStringLiteral("Filter")))
-                dialog = o;
-    }
-    for (const FormObject* o : all)
-        if (!dialog && o->has(QStringLiteral("Filter")))
-            dialog = o;
-    QList<QPair<QString, QString>> rows;
-    if (!dialog)
-        return rows;
-    *owner = dialog->name;
-    const QStringList parts = dialog->value(QStringLiteral("Filter")).split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        rows.append({parts[i], parts[i + 1]});
-    return rows;
 }
 
 void filterEditor(Sketch& sketch, const QList<QPair<QString, QString>>& rows)
@@ -1061,9 +992,80 @@ void screenSaver(Sketch& sketch)
     p.restore();
 }
 
+} // namespace
+
+// The string list a String List Editor figure edits: named by the caption, else the form's first one.
+QStringList ExerciseFigures::editedStrings(const FormObject& form, const QString& caption, QString* owner)
+{
+    const QList<const FormObject*> all = form.all();
+    const auto first = [&](auto accept, const QString& property) -> const FormObject* {
+        for (const FormObject* o : all)
+            if (accept(*o) && o->lists.contains(property))
+                return o;
+        return nullptr;
+    };
+    if (mentions(caption, "столбцов")) {
+        for (const FormObject* o : all) {
+            for (const QString& collection : {QStringLiteral("Columns"), QStringLiteral("Sections")}) {
+                const auto items = o->collections.value(collection);
+                if (items.isEmpty())
+                    continue;
+                QStringList captions;
+                for (const auto& item : items)
+                    captions.append(item.value(QStringLiteral("Caption"), item.value(QStringLiteral("Text"))));
+                *owner = o->name;
+                return captions;
+            }
+        }
+    }
+    for (const QString& kind : {QStringLiteral("Memo"), QStringLiteral("RadioGroup"), QStringLiteral("ListBox"),
+                                QStringLiteral("ComboBox")}) {
+        if (!caption.contains(kind))
+            continue;
+        const QString className = QLatin1Char('T') + kind;
+        for (const QString& property : {QStringLiteral("Lines.Strings"), QStringLiteral("Items.Strings")}) {
+            if (const FormObject* o = first([&](const FormObject& x) { return x.className == className; }, property)) {
+                *owner = o->name;
+                return o->strings(property);
+            }
+        }
+    }
+    for (const QString& property : {QStringLiteral("Items.Strings"), QStringLiteral("Lines.Strings")}) {
+        if (const FormObject* o = first([](const FormObject&) { return true; }, property)) {
+            *owner = o->name;
+            return o->strings(property);
+        }
+    }
+    return {};
+}
+
+QList<QPair<QString, QString>> ExerciseFigures::filters(const FormObject& form, const QString& caption, QString* owner)
+{
+    const QList<const FormObject*> all = form.all();
+    const FormObject* dialog = nullptr;
+    for (const char* kind : {"SaveDialog", "OpenDialog"}) {
+        if (dialog || !caption.contains(QLatin1String(kind)))
+            continue;
+        for (const FormObject* o : all)
+            if (!dialog && o->className.contains(QLatin1String(kind)) && o->has(QStringLiteral("Filter")))
+                dialog = o;
+    }
+    for (const FormObject* o : all)
+        if (!dialog && o->has(QStringLiteral("Filter")))
+            dialog = o;
+    QList<QPair<QString, QString>> rows;
+    if (!dialog)
+        return rows;
+    *owner = dialog->name;
+    const QStringList parts = dialog->value(QStringLiteral("Filter")).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        rows.append({parts[i], parts[i + 1]});
+    return rows;
+}
+
 // The lines of the unit the code window shows: from the routine that declares variables when the caption
 // asks for them, else from the top.
-QStringList codeLines(const QString& unit, const QString& caption)
+QStringList ExerciseFigures::codeLines(const QString& unit, const QString& caption)
 {
     QStringList lines = unit.split(QLatin1Char('\n'));
     for (QString& line : lines) {
@@ -1084,8 +1086,6 @@ QStringList codeLines(const QString& unit, const QString& caption)
     }
     return lines;
 }
-
-} // namespace
 
 std::optional<ExerciseFigures::Kind> ExerciseFigures::kindOf(const QString& caption)
 {

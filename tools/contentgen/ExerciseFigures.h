@@ -4,6 +4,8 @@
 #include "FormFile.h"
 
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -60,6 +62,15 @@ public:
     // The form of a figure with its stage applied: the first components in file order (the ones inside a
     // parent come with it), or with captions, texts and looks not yet set.
     static FormObject staged(const FormObject& form, const Stage& stage);
+
+    // The string list a String List Editor figure shows, chosen by the caption (a Memo's lines, a RadioGroup's
+    // items, a list of column titles), else the form's first; owner names the component, empty when none.
+    static QStringList editedStrings(const FormObject& form, const QString& caption, QString* owner);
+    // The Filter of the dialog a Filter Editor figure edits, as name and mask pairs.
+    static QList<QPair<QString, QString>> filters(const FormObject& form, const QString& caption, QString* owner);
+    // The lines a code window figure shows: from the routine that declares variables when the caption asks
+    // for them ("Объявление переменных"), else from the top of the unit.
+    static QStringList codeLines(const QString& unit, const QString& caption);
 
     // listingsFolder holds programs/prog{G}/upr{NN}/ with Unit1.pas, Unit1.dfm and Unit2.dfm.
     explicit ExerciseFigures(QString listingsFolder);

@@ -1672,8 +1672,9 @@ private:
             }
             return std::sqrt(number(0));
         }
+        // Round takes halves to the even neighbour, as the Pascal library does: Round(2.5) is 2.
         if ((f == QLatin1String("round") || f == QLatin1String("trunc")) && needs(1))
-            return QVariant::fromValue<qlonglong>(f == QLatin1String("round") ? std::llround(number(0))
+            return QVariant::fromValue<qlonglong>(f == QLatin1String("round") ? std::llrint(number(0))
                                                                               : static_cast<qint64>(number(0)));
         if (f == QLatin1String("int") && needs(1))
             return std::trunc(number(0));
