@@ -174,6 +174,7 @@ private slots:
     void everyFigureIsDrawnAtItsSize();
     void figuresInTheContentTree();
     void missingSourcesGiveStandIns();
+    void runningFiguresFromSources();
 };
 
 void TestExerciseFigures::formFileValues_data()
@@ -1248,6 +1249,48 @@ void TestExerciseFigures::missingSourcesGiveStandIns()
     withUnknown.draw(*ExerciseTables::figureOf(1, 2, ExerciseTables::FigureButton::Panel18));
     QCOMPARE(withUnknown.warnings(),
              QStringList{"exercise 1:02: Fancy1: component class TFancyWidget drawn as a plain box"});
+}
+
+void TestExerciseFigures::runningFiguresFromSources()
+{
+    // An exercise whose program rejects text that is no number: its figure of the wrong input shows the
+    // application's error box in the middle of the window; the same window without it shows none.
+    QTemporaryDir folder;
+    const auto write = [&](const QString& path, const QString& text) {
+        QDir(folder.path()).mkpath(QFileInfo(path).path());
+        QFile file(QDir(folder.path()).filePath(path));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    };
+    const QString raising =
+        unit(QString(), QStringLiteral("procedure TForm1.Button1Click(Sender: TObject);\nbegin\n"
+                                       "  Label1.Caption := IntToStr(StrToInt(Edit1.Text));\nend;"));
+    write(QStringLiteral("programs/prog2/upr05/Unit1.dfm"), QString::fromUtf8(kForm));
+    write(QStringLiteral("programs/prog2/upr05/Unit1.pas"), raising);
+    const ExerciseTables::ExerciseFigure* wrongInput =
+        ExerciseTables::figureOf(2, 5, ExerciseTables::FigureButton::Panel25);
+    QVERIFY(QString::fromUtf8(wrongInput->caption).contains(QStringLiteral("неверный ввод")));
+    ExerciseFigures figures(folder.path());
+    const QImage withBox = figures.draw(*wrongInput);
+    write(QStringLiteral("programs/prog2/upr05/Unit1.pas"), unit(QString(), QString()));
+    ExerciseFigures quiet(folder.path());
+    const QImage withoutBox = quiet.draw(*wrongInput);
+    QVERIFY(figures.warnings().isEmpty());
+    // The box has the window's face colour: its title bar, icon, text and button make the difference.
+    const QRect middle(withBox.width() / 2 - 100, withBox.height() / 2 - 50, 200, 100);
+    QVERIFY(differing(withBox, withoutBox, middle) > 2000);
+    QCOMPARE(differing(withBox, withoutBox, QRect(0, 0, withBox.width(), 20)), 0); // the window's own title
+
+    // "Разные виды окна программы": two windows side by side on the desktop.
+    write(QStringLiteral("programs/prog3/upr08/Unit1.dfm"), QString::fromUtf8(kForm));
+    const ExerciseTables::ExerciseFigure* views = ExerciseTables::figureOf(3, 8, ExerciseTables::FigureButton::Panel18);
+    const QImage two = figures.draw(*views);
+    QCOMPARE(two.size(), QSize(views->pictureWidth, views->pictureHeight));
+    const QRgb desktop = Sketch::kDesktop.rgb();
+    QCOMPARE(two.pixel(1, two.height() / 2), desktop);
+    QCOMPARE(two.pixel(two.width() / 2, two.height() / 2), desktop);
+    QVERIFY(two.pixel(two.width() / 4, two.height() / 2) != desktop);
+    QVERIFY(two.pixel(two.width() * 3 / 4, two.height() / 2) != desktop);
 }
 
 QTEST_MAIN(TestExerciseFigures)
