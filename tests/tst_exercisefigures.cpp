@@ -505,6 +505,13 @@ void TestExerciseFigures::sampleRun_data()
         << "Label1"
         << "Caption"
         << "CLOCK.WMF xда2-265B";
+    QTest::newRow("client sizes from outer sizes")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n"
+           "  Label1.Caption := IntToStr(ClientWidth) + 'x' + IntToStr(Memo1.ClientHeight);\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "392x76";
     QTest::newRow("memo text as one string")
         << "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n  Memo1.Text := 'один'#13#10'два';\n"
            "  Label1.Caption := IntToStr(Memo1.Lines.Count) + ':' + IntToStr(Length(Memo1.Text));\nend;"

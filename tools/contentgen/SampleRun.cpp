@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SampleRun.h"
 
+#include "FormPainter.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QSet>
@@ -1234,6 +1236,32 @@ private:
         return parts.join(QLatin1Char('.'));
     }
 
+    // The inner size of a form or control that its file gives only from outside: the form's frame, a
+    // control's sunken border or a panel's bevels taken off.
+    int clientSize(const FormObject& object, bool width) const
+    {
+        if (&object == &m_form) {
+            const QSize outer = FormPainter::windowSize(object);
+            bool menu = false;
+            for (const FormObject& child : object.children)
+                menu = menu || child.className == QLatin1String("TMainMenu");
+            return width ? outer.width() - 8 : outer.height() - 26 - (menu ? 19 : 0);
+        }
+        const int size = object.number(width ? QStringLiteral("Width") : QStringLiteral("Height"), 0);
+        static const QSet<QString> bordered = {"TEdit", "TMemo", "TListBox", "TRichEdit", "TStringGrid", "TComboBox"};
+        if (bordered.contains(object.className))
+            return std::max(0, size - 4);
+        if (object.className == QLatin1String("TPanel")) {
+            int bevels = 0;
+            for (const auto& [property, fallback] :
+                 {std::pair{"BevelOuter", "bvRaised"}, std::pair{"BevelInner", "bvNone"}})
+                bevels +=
+                    object.value(QLatin1String(property), QLatin1String(fallback)) != QLatin1String("bvNone") ? 1 : 0;
+            return std::max(0, size - 2 * bevels);
+        }
+        return size;
+    }
+
     // Where a grid cell's text is kept on its component: "Cells[2,0]".
     static QString cellKey(const QVariant& column, const QVariant& row)
     {
@@ -1368,6 +1396,8 @@ private:
                                                 ? QStringLiteral("Items.Strings")
                                                 : QStringLiteral("Lines.Strings")));
         const QString stored = object->value(fileName(*object, name));
+        if ((name == QLatin1String("clientwidth") || name == QLatin1String("clientheight")) && stored.isEmpty())
+            return QVariant::fromValue<qlonglong>(clientSize(*object, name == QLatin1String("clientwidth")));
         if (numberProperties().contains(name)) {
             const std::optional<qint64> n = parseInt(stored.isEmpty() ? QStringLiteral("0") : stored);
             if (!n) {
