@@ -1834,10 +1834,11 @@ private:
                 fail();
                 return out;
             }
-            const QString spec = pattern.mid(i + 1, j - i - 1);
+            const QString modifier = pattern.mid(i + 1, j - i - 1);
             const QChar type = pattern[j].toLower();
             const QVariant value = arguments.value(next++);
-            const int decimals = spec.contains(QLatin1Char('.')) ? spec.section(QLatin1Char('.'), 1).toInt() : 2;
+            const int decimals =
+                modifier.contains(QLatin1Char('.')) ? modifier.section(QLatin1Char('.'), 1).toInt() : 2;
             if (type == QLatin1Char('d'))
                 out += text(value);
             else if (type == QLatin1Char('s'))
@@ -1845,10 +1846,10 @@ private:
             else if (type == QLatin1Char('f') || type == QLatin1Char('n'))
                 out += floatText(value.toDouble(), 'f', decimals);
             else if (type == QLatin1Char('x'))
-                out +=
-                    QStringLiteral("%1")
-                        .arg(value.toLongLong(), spec.contains(QLatin1Char('.')) ? decimals : 0, 16, QLatin1Char('0'))
-                        .toUpper();
+                out += QStringLiteral("%1")
+                           .arg(value.toLongLong(), modifier.contains(QLatin1Char('.')) ? decimals : 0, 16,
+                                QLatin1Char('0'))
+                           .toUpper();
             else
                 fail();
             i = j;
