@@ -210,18 +210,13 @@ void ContentGenerator::writeArticles() {
 
 void ContentGenerator::writeExerciseFigures()
 {
+    ExerciseFigures figures(m_listingsFolder);
     for (const ExerciseTables::ExerciseFigure& row : ExerciseTables::figures()) {
-        const ExerciseTables::Exercise& exercise =
-            *ExerciseTables::exerciseAt(ExerciseTables::slotOf(row.group, row.number));
-        const QSize size(row.pictureWidth, row.pictureHeight);
-        QImage image = Sketch::canvas(size.width(), size.height());
-        {
-            Sketch sketch(image);
-            ExerciseFigures::draw(sketch, exercise, row.figure, QString::fromUtf8(row.caption), size);
-        }
         const QString path = treePath(row.picture);
-        m_tree.write(path, encodeImage(image, path));
+        m_tree.write(path, encodeImage(figures.draw(row), path));
     }
+    m_warnings.append(figures.warnings());
+    m_missingForms = figures.missingForms();
 }
 
 void ContentGenerator::writeListings()

@@ -24,6 +24,8 @@ public:
     int placeholders() const { return m_placeholders; }
     // The listings of the exercise tables that had no source and got a placeholder unit.
     const QStringList& placeholderListings() const { return m_placeholderListings; }
+    // The exercise form files not written yet, whose figures show a stand-in form.
+    const QStringList& missingForms() const { return m_missingForms; }
 
 private:
     void writeLogos();
@@ -40,6 +42,7 @@ private:
     QString m_listingsFolder;
     QString m_standinProgram;
     QStringList m_placeholderListings;
+    QStringList m_missingForms;
     QStringList m_warnings;
     int m_placeholders = 0;
 };

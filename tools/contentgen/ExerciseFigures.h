@@ -1,22 +1,106 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "FormFile.h"
+
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
-class Sketch;
+#include <optional>
 
 namespace ExerciseTables {
 struct Exercise;
-}
+struct ExerciseFigure;
+} // namespace ExerciseTables
 
-// The figures of the exercise instructions. One function draws every figure from what the figure table
-// says about it, so that the drawings can grow richer without touching the generator.
+// The figures of the exercise instructions, drawn from the exercise's own sources: its form files
+// (Unit1.dfm, Unit2.dfm) and its main unit in the listings folder. The caption of a figure decides what it
+// shows, through a table of caption patterns: the form at design time (all components, the first of them "at
+// this stage", or only placed with their default captions), the running program, the code editor, or one of
+// the environment's dialogs (saving, fonts, picture editor, string list editor, filter editor, menu designer,
+// object tree, image list and action list editors, project options, browse for folder) or the desktop.
 class ExerciseFigures final {
 public:
-    ExerciseFigures() = delete;
+    enum class Kind {
+        FormDesign,
+        RunningProgram,
+        CodeWindow,
+        SaveUnit,
+        SaveProject,
+        FontDialog,
+        PictureEditor,
+        StringListEditor,
+        FilterEditor,
+        MenuDesigner,
+        ObjectTreeView,
+        ImageListEditor,
+        ActionListEditor,
+        ProjectOptions,
+        BrowseForFolder,
+        Desktop,
+    };
 
-    // Draws figure `figure` (1..5) of the exercise, captioned `caption`, on a sketch of `size` pixels.
-    static void draw(Sketch& sketch, const ExerciseTables::Exercise& exercise, int figure, const QString& caption,
-                     QSize size);
+    // The kind of a figure from its caption, or nothing when no pattern of the table matches.
+    static std::optional<Kind> kindOf(const QString& caption);
+
+    // How much of its form a design-time figure shows.
+    struct Stage {
+        bool secondForm = false; // Form2 (Unit2.dfm) instead of Form1
+        bool defaults = false;   // components only placed: captions and texts are still their names
+        bool partial = false;    // only the first components, the rest come in later figures
+        double share = 1.0;      // the part of the components a partial figure shows
+        QString onlyClass;       // a partial figure that names one kind of component shows only those ("TMemo")
+    };
+    // The stage of each figure of an exercise, from the captions of all its figures in order.
+    static QList<Stage> stages(const QStringList& captions);
+
+    // The form of a figure with its stage applied: the first components in file order (the ones inside a
+    // parent come with it), or with captions, texts and looks not yet set.
+    static FormObject staged(const FormObject& form, const Stage& stage);
+
+    // The string list a String List Editor figure shows, chosen by the caption (a Memo's lines, a RadioGroup's
+    // items, a list of column titles), else the form's first; owner names the component, empty when none.
+    static QStringList editedStrings(const FormObject& form, const QString& caption, QString* owner);
+    // The Filter of the dialog a Filter Editor figure edits, as name and mask pairs.
+    static QList<QPair<QString, QString>> filters(const FormObject& form, const QString& caption, QString* owner);
+    // The lines a code window figure shows: from the routine that declares variables when the caption asks
+    // for them ("Объявление переменных"), else from the top of the unit.
+    static QStringList codeLines(const QString& unit, const QString& caption);
+
+    // listingsFolder holds programs/prog{G}/upr{NN}/ with Unit1.pas, Unit1.dfm and Unit2.dfm.
+    explicit ExerciseFigures(QString listingsFolder);
+
+    // The picture of a figure at its picture size.
+    QImage draw(const ExerciseTables::ExerciseFigure& row);
+
+    // Problems in the sources that exist: form files or units not understood.
+    const QStringList& warnings() const { return m_warnings; }
+    // Form files not written yet, whose figures show a stand-in form with the exercise's title. Like a
+    // missing listing, this is expected while the course is being written.
+    const QStringList& missingForms() const { return m_missingForms; }
+
+private:
+    struct Sources {
+        std::optional<FormObject> form1;
+        std::optional<FormObject> form2;
+        QString unit;
+        QString folder;   // "programs/prog1/upr01"
+        QString unitName; // "Unit1.pas"
+        bool listingFound = false;
+    };
+
+    const Sources& sourcesOf(const ExerciseTables::Exercise& exercise);
+    std::optional<FormObject> readForm(const QString& folder, const QString& name, const QString& where);
+    FormObject formFor(const ExerciseTables::Exercise& exercise, bool secondForm);
+    QImage drawFigure(const ExerciseTables::ExerciseFigure& row, QStringList* notes);
+
+    QString m_listingsFolder;
+    QHash<int, Sources> m_sources; // by exercise slot
+    QStringList m_warnings;
+    QStringList m_missingForms;
 };

@@ -167,19 +167,45 @@ QList<QPair<QString, QString>> IdeParts::formEvents() {
             {"OnPaint", ""},      {"OnResize", ""},           {"OnShortCut", ""}, {"OnShow", "FormShow"}};
 }
 
-void IdeParts::inspector(Sketch& sketch, const QRect& outer, bool events) {
+namespace {
+
+void inspectorWindow(Sketch& sketch, const QRect& outer, const QString& selection,
+                     const QList<QPair<QString, QString>>& rows, int selected, bool events) {
     const QRect client = sketch.window(outer, QStringLiteral("Object Inspector"), true, true);
     const QRect selector(client.left() + 2, client.top() + 2, client.width() - 4, 20);
-    sketch.combo(selector, QStringLiteral("Form1: TForm1"));
+    sketch.combo(selector, selection);
     const QRect page = sketch.tabs(QRect(client.left() + 2, selector.bottom() + 4, client.width() - 4,
                                          client.bottom() - selector.bottom() - 4 - kStatusHeight),
                                    {QStringLiteral("Properties"), QStringLiteral("Events")}, events ? 1 : 0);
-    if (events)
-        sketch.propertyGrid(page, formEvents(), 5);
-    else
-        sketch.propertyGrid(page, formProperties(), 11);
+    sketch.propertyGrid(page, rows, selected);
     sketch.statusBar(QRect(client.left(), client.bottom() - kStatusHeight + 1, client.width(), kStatusHeight),
                      {QStringLiteral("All shown")});
+}
+
+} // namespace
+
+void IdeParts::inspector(Sketch& sketch, const QRect& outer, bool events) {
+    inspectorWindow(sketch, outer, QStringLiteral("Form1: TForm1"), events ? formEvents() : formProperties(),
+                    events ? 5 : 11, events);
+}
+
+void IdeParts::inspector(Sketch& sketch, const QRect& outer, const QString& selection,
+                         const QList<QPair<QString, QString>>& rows, int selected) {
+    inspectorWindow(sketch, outer, selection, rows, selected, false);
+}
+
+QRect IdeParts::dialog(Sketch& sketch, const QRect& outer, const QString& caption, const QStringList& buttons,
+                       bool dialogFrame) {
+    constexpr int kButtonWidth = 75;
+    constexpr int kButtonHeight = 25;
+    const QRect client = sketch.window(outer, caption, true, false, dialogFrame);
+    const int y = client.bottom() - kButtonHeight - 6;
+    int x = client.right() - static_cast<int>(buttons.size()) * (kButtonWidth + 6);
+    for (qsizetype i = 0; i < buttons.size(); ++i) {
+        sketch.button(QRect(x, y, kButtonWidth, kButtonHeight), buttons[i], i == 0);
+        x += kButtonWidth + 6;
+    }
+    return QRect(client.left() + 6, client.top() + 6, client.width() - 12, y - client.top() - 12);
 }
 
 QRect IdeParts::designForm(Sketch& sketch, const QRect& outer, bool withComponents) {

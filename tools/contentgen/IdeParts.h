@@ -32,6 +32,15 @@ public:
     static QList<QPair<QString, QString>> formProperties();
     static QList<QPair<QString, QString>> formEvents();
     static void inspector(Sketch& sketch, const QRect& outer, bool events);
+    // The object inspector showing the properties of any object ("N1: TMenuItem").
+    static void inspector(Sketch& sketch, const QRect& outer, const QString& selection,
+                          const QList<QPair<QString, QString>>& rows, int selected);
+    // A dialog box with a row of buttons at the bottom right ("OK", "Cancel", "Help" unless given); returns the
+    // area above the buttons. A dialog frame has only the close button in its title bar.
+    static QRect dialog(Sketch& sketch, const QRect& outer, const QString& caption,
+                        const QStringList& buttons = {QStringLiteral("OK"), QStringLiteral("Cancel"),
+                                                      QStringLiteral("Help")},
+                        bool dialogFrame = false);
     // A form "Form1" at design time with a few components on it; returns its client area.
     static QRect designForm(Sketch& sketch, const QRect& outer, bool withComponents);
     static void codeEditor(Sketch& sketch, const QRect& outer, const QString& fileName, const QStringList& lines,

@@ -15,15 +15,7 @@ constexpr int kLine = 20;
 
 // A dialog with the usual OK, Cancel and Help buttons at the bottom right; returns the area above them.
 QRect dialog(Sketch& sketch, const QString& caption) {
-    const QRect client = sketch.window(sketch.bounds(), caption, true, false);
-    const int y = client.bottom() - kButtonHeight - 6;
-    int x = client.right() - 3 * (kButtonWidth + 6);
-    sketch.button(QRect(x, y, kButtonWidth, kButtonHeight), QStringLiteral("OK"), true);
-    x += kButtonWidth + 6;
-    sketch.button(QRect(x, y, kButtonWidth, kButtonHeight), QStringLiteral("Cancel"));
-    x += kButtonWidth + 6;
-    sketch.button(QRect(x, y, kButtonWidth, kButtonHeight), QStringLiteral("Help"));
-    return QRect(client.left() + 6, client.top() + 6, client.width() - 12, y - client.top() - 12);
+    return IdeParts::dialog(sketch, sketch.bounds(), caption);
 }
 
 // Check boxes in a column; returns the y below them.

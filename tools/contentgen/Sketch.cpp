@@ -8,6 +8,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -186,7 +187,16 @@ void Sketch::frameLine(const QRect& area) {
     m_painter.drawRect(area.adjusted(1, 1, 0, 0));
 }
 
-QRect Sketch::window(const QRect& outer, const QString& caption, bool active, bool toolWindow) {
+void Sketch::bevel(const QRect& area, bool raisedEdge) {
+    m_painter.setPen(raisedEdge ? kLight : kShadow);
+    m_painter.drawLine(area.topLeft(), area.topRight());
+    m_painter.drawLine(area.topLeft(), area.bottomLeft());
+    m_painter.setPen(raisedEdge ? kShadow : kLight);
+    m_painter.drawLine(area.bottomLeft(), area.bottomRight());
+    m_painter.drawLine(area.topRight(), area.bottomRight());
+}
+
+QRect Sketch::window(const QRect& outer, const QString& caption, bool active, bool toolWindow, bool dialogFrame) {
     raised(outer);
     const int titleHeight = toolWindow ? kToolTitleHeight : kTitleHeight;
     const QRect title(outer.left() + 3, outer.top() + 3, outer.width() - 6, titleHeight);
@@ -197,7 +207,7 @@ QRect Sketch::window(const QRect& outer, const QString& caption, bool active, bo
     // Caption buttons: minimise, maximise, close (a tool window only closes).
     const int buttonSize = titleHeight - 4;
     int x = title.right() - buttonSize - 1;
-    for (int i = 0; i < (toolWindow ? 1 : 3); ++i) {
+    for (int i = 0; i < (toolWindow || dialogFrame ? 1 : 3); ++i) {
         const QRect b(x, title.top() + 2, buttonSize + 2, buttonSize);
         raised(b);
         m_painter.setPen(QPen(Qt::black, 1));
@@ -466,7 +476,7 @@ QRect Sketch::tabs(const QRect& area, const QStringList& names, int current) {
     return page.adjusted(2, 2, -3, -3);
 }
 
-void Sketch::scrollBar(const QRect& area, bool vertical) {
+void Sketch::scrollBar(const QRect& area, bool vertical, double position) {
     QColor track(234, 232, 228);
     fill(area, track);
     const int thickness = vertical ? area.width() : area.height();
@@ -475,8 +485,10 @@ void Sketch::scrollBar(const QRect& area, bool vertical) {
                                 : QRect(area.right() - thickness + 1, area.top(), thickness, thickness);
     raised(first);
     raised(last);
-    const QRect thumb = vertical ? QRect(area.left(), area.top() + thickness + 4, thickness, thickness * 2)
-                                 : QRect(area.left() + thickness + 4, area.top(), thickness * 2, thickness);
+    const int trackLength = (vertical ? area.height() : area.width()) - 4 * thickness;
+    const int offset = position < 0 ? 4 : static_cast<int>(std::lround(std::clamp(position, 0.0, 1.0) * std::max(0, trackLength)));
+    const QRect thumb = vertical ? QRect(area.left(), area.top() + thickness + offset, thickness, thickness * 2)
+                                 : QRect(area.left() + thickness + offset, area.top(), thickness * 2, thickness);
     raised(thumb);
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(Qt::black);

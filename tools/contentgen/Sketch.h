@@ -45,9 +45,13 @@ public:
     void raised(const QRect& area, const QColor& face = kFace);
     void sunken(const QRect& area, const QColor& fill = kWindow);
     void frameLine(const QRect& area); // etched rectangle of group boxes and separators
+    // The one-pixel edge of panels and bevels: light above and left, shadow below and right when raised.
+    void bevel(const QRect& area, bool raisedEdge);
 
-    // A window with its border, title bar and caption buttons; returns the client area.
-    QRect window(const QRect& outer, const QString& caption, bool active = true, bool toolWindow = false);
+    // A window with its border, title bar and caption buttons; returns the client area. A dialog frame has only
+    // the close button.
+    QRect window(const QRect& outer, const QString& caption, bool active = true, bool toolWindow = false,
+                 bool dialogFrame = false);
     // A menu bar along the top of area; returns the rest.
     QRect menuBar(const QRect& area, const QStringList& items, int highlighted = -1);
     // A drop-down menu below anchor (left top corner); items "-" are separators.
@@ -66,7 +70,8 @@ public:
                bool bold = false);
     // Tabs along the top of area; returns the page below them.
     QRect tabs(const QRect& area, const QStringList& names, int current);
-    void scrollBar(const QRect& area, bool vertical);
+    // position 0..1 places the thumb along the track; without it the thumb rests near the start.
+    void scrollBar(const QRect& area, bool vertical, double position = -1.0);
     void statusBar(const QRect& area, const QStringList& parts);
     // A list with one selected row.
     void listBox(const QRect& area, const QStringList& rows, int selected = -1);

@@ -33,6 +33,8 @@ int main(int argc, char** argv)
         // Missing sources are expected while the course is being written: named, but not warned about.
         for (const QString& listing : generator.placeholderListings())
             std::printf("contentgen: placeholder listing %s (no source yet)\n", qPrintable(listing));
+        for (const QString& form : generator.missingForms())
+            std::printf("contentgen: stand-in form for the figures of %s (no source yet)\n", qPrintable(form));
         std::printf("contentgen: %d files written (%d placeholder articles, %d placeholder listings)\n",
                     generator.filesWritten(), generator.placeholders(), int(generator.placeholderListings().size()));
         return 0;

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class Sketch;
+struct FormObject;
+
+// Draws a form of a form file as the environment shows it: at design time in the form designer (grid dots,
+// non-visual components as palette icons, empty images as dashed frames) or as the running program's window.
+// Every component is drawn as the Windows control it is, at its Left, Top, Width and Height, with its caption,
+// text, colours and font; children of panels and group boxes inside their parents; Align honoured.
+class FormPainter final {
+public:
+    FormPainter() = delete;
+
+    struct Options {
+        bool designTime = true;
+        // What image components show: the exercise's resource files choose the drawing; without a loaded
+        // picture an image is a dashed frame at design time and nothing at run time.
+        QString resourceFiles;
+        bool picturesLoaded = true;
+        // Where to note components that are drawn only as placeholders; may be null.
+        QStringList* warnings = nullptr;
+    };
+
+    // The outer size of the form's window, from Width and Height or from its client size.
+    static QSize windowSize(const FormObject& form);
+    // Draws the form's window into outer (its border, title bar and menu bar included).
+    static void paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options);
+    // The form's window fitted to a picture of `size`: drawn at its own size or larger so that it fills the
+    // picture, and scaled down smoothly when it is larger than the picture.
+    static QImage render(const FormObject& form, const Options& options, QSize size);
+
+    // A Delphi colour value ("clNavy", "clBtnFace", "$00FF8000", "16711680") as a colour; `fallback` when
+    // the value is none of these.
+    static QColor colour(const QString& value, const QColor& fallback);
+    // The font and text colour set by an object's Font.* properties on top of `inherited`.
+    static QFont font(const FormObject& object, const QFont& inherited, QColor* colour);
+    // "&Open" as shown: single ampersands dropped, doubled ones kept as one.
+    static QString shownCaption(const QString& caption);
+    // The classes the designer shows as icons because they have no window of their own.
+    static bool isNonVisual(const FormObject& object);
+};
