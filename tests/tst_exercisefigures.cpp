@@ -1256,6 +1256,23 @@ void TestExerciseFigures::missingSourcesGiveStandIns()
     withUnknown.draw(*ExerciseTables::figureOf(1, 2, ExerciseTables::FigureButton::Panel18));
     QCOMPARE(withUnknown.warnings(),
              QStringList{"exercise 1:02: Fancy1: component class TFancyWidget drawn as a plain box"});
+
+    // A form file named after its listing may hold both windows of the program, one form after the other; an
+    // image list's sizes are those of its pictures, not a place on the form.
+    QTemporaryDir both;
+    QDir(both.path()).mkpath(QStringLiteral("programs/prog3/upr11"));
+    QFile pair(QDir(both.path()).filePath(QStringLiteral("programs/prog3/upr11/Unit1-2.dfm")));
+    QVERIFY(pair.open(QIODevice::WriteOnly));
+    pair.write("object Form1: TForm1\n Caption = 'One'\n object ImageList1: TImageList\n  Width = 16\n  Height = 16\n"
+               " end\nend\nobject Form2: TForm2\n Caption = 'Two'\nend\n");
+    pair.close();
+    ExerciseFigures fromPair(both.path());
+    const ExerciseTables::ExerciseFigure* first = ExerciseTables::figureOf(3, 11, ExerciseTables::FigureButton::Panel19);
+    const ExerciseTables::ExerciseFigure* fourth = ExerciseTables::figureOf(3, 11, ExerciseTables::FigureButton::Panel21);
+    QVERIFY(first && fourth);
+    QVERIFY(fromPair.draw(*first) != fromPair.draw(*fourth));
+    QVERIFY2(fromPair.missingForms().isEmpty(), qPrintable(fromPair.missingForms().join(QLatin1Char(' '))));
+    QVERIFY2(fromPair.warnings().isEmpty(), qPrintable(fromPair.warnings().join(QLatin1Char(' '))));
 }
 
 void TestExerciseFigures::runningFiguresFromSources()

@@ -1219,19 +1219,33 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
 
 ExerciseFigures::ExerciseFigures(QString listingsFolder) : m_listingsFolder(std::move(listingsFolder)) {}
 
-std::optional<FormObject> ExerciseFigures::readForm(const QString& folder, const QString& name, const QString& where)
+QList<FormObject> ExerciseFigures::readForms(const QString& folder, const QString& name, const QString& where)
 {
     const QString path = findFile(folder, name);
     if (path.isEmpty())
-        return std::nullopt;
+        return {};
     bool windows = false;
     const QString text = readText(path, &windows);
     if (windows)
         m_warnings.append(QStringLiteral("%1/%2: not valid UTF-8, read as Windows-1251").arg(where, name));
-    FormFile::Result result = FormFile::parse(text);
-    for (const QString& warning : result.warnings)
-        m_warnings.append(QStringLiteral("%1/%2: %3").arg(where, name, warning));
-    return result.root;
+    // Every form begins with an "object" header at the start of a line; the reader takes one form at a time.
+    static const QRegularExpression header(QStringLiteral("^(object|inherited|inline)\\s"),
+                                           QRegularExpression::MultilineOption);
+    QList<qsizetype> starts;
+    for (auto it = header.globalMatch(text); it.hasNext();)
+        starts.append(it.next().capturedStart());
+    if (starts.isEmpty())
+        starts.append(0);
+    QList<FormObject> forms;
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        const qsizetype end = i + 1 < starts.size() ? starts[i + 1] : text.size();
+        FormFile::Result result = FormFile::parse(text.mid(starts[i], end - starts[i]));
+        for (const QString& warning : result.warnings)
+            m_warnings.append(QStringLiteral("%1/%2: %3").arg(where, name, warning));
+        if (result.root)
+            forms.append(*result.root);
+    }
+    return forms;
 }
 
 const ExerciseFigures::Sources& ExerciseFigures::sourcesOf(const ExerciseTables::Exercise& exercise)
@@ -1257,8 +1271,15 @@ const ExerciseFigures::Sources& ExerciseFigures::sourcesOf(const ExerciseTables:
             m_warnings.append(
                 QStringLiteral("%1/%2: not valid UTF-8, read as Windows-1251").arg(where, sources.unitName));
     }
-    sources.form1 = readForm(folder, QStringLiteral("Unit1.dfm"), where);
-    sources.form2 = readForm(folder, QStringLiteral("Unit2.dfm"), where);
+    // The form file is named after the listing ("Unit1-2.pas" has "Unit1-2.dfm" with both of its forms).
+    QList<FormObject> forms = readForms(folder, QFileInfo(sources.unitName).completeBaseName() + QStringLiteral(".dfm"),
+                                        where);
+    if (forms.size() < 2)
+        forms += readForms(folder, QStringLiteral("Unit2.dfm"), where);
+    if (!forms.isEmpty())
+        sources.form1 = forms[0];
+    if (forms.size() > 1)
+        sources.form2 = forms[1];
     if (!sources.form1)
         m_missingForms.append(QStringLiteral("%1/Unit1.dfm").arg(where));
     return *m_sources.insert(slot, sources);

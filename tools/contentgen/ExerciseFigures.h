@@ -95,7 +95,8 @@ private:
     };
 
     const Sources& sourcesOf(const ExerciseTables::Exercise& exercise);
-    std::optional<FormObject> readForm(const QString& folder, const QString& name, const QString& where);
+    // The forms of a form file: usually one; a file that holds the units of two windows holds two forms.
+    QList<FormObject> readForms(const QString& folder, const QString& name, const QString& where);
     FormObject formFor(const ExerciseTables::Exercise& exercise, bool secondForm);
     QImage drawFigure(const ExerciseTables::ExerciseFigure& row, QStringList* notes);
 

@@ -1177,6 +1177,14 @@ bool FormPainter::isNonVisual(const FormObject& object)
 {
     if (isKnownVisual(object.className))
         return false;
+    // Components that hold only data: their Width and Height, where they have them, are the sizes of what they
+    // hold (the pictures of an image list), not a place on the form.
+    static const QSet<QString> dataOnly{QStringLiteral("TImageList"), QStringLiteral("TActionList"),
+                                        QStringLiteral("TActionManager"), QStringLiteral("TTimer"),
+                                        QStringLiteral("TMainMenu"), QStringLiteral("TPopupMenu"),
+                                        QStringLiteral("TApplicationEvents"), QStringLiteral("TXPManifest")};
+    if (dataOnly.contains(object.className) || object.className.endsWith(QLatin1String("Dialog")))
+        return true;
     // Components without a window keep only their place on the designer.
     return !object.has(QStringLiteral("Width")) && !object.has(QStringLiteral("Height"));
 }
