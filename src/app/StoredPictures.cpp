@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
+
 namespace StoredPictures {
 
 namespace {
@@ -30,9 +32,7 @@ void cube(QPainter& p, const QRectF& front, qreal depth, const QColor& colour)
     p.drawLine(front.bottomRight(), back.bottomRight());
 }
 
-} // namespace
-
-QImage homeCube()
+QImage drawHomeCube()
 {
     QImage image = canvas(32, 32);
     QPainter p(&image);
@@ -41,7 +41,7 @@ QImage homeCube()
     return image;
 }
 
-QImage footerArrow()
+QImage drawFooterArrow()
 {
     QImage image = canvas(17, 17);
     QPainter p(&image);
@@ -61,7 +61,7 @@ QImage footerArrow()
     return image;
 }
 
-QImage menuIcon(int index)
+QImage drawMenuIcon(int index)
 {
     QImage image = canvas(32, 32);
     QPainter p(&image);
@@ -131,7 +131,7 @@ QImage menuIcon(int index)
     return image;
 }
 
-QImage modeGlyph(int index)
+QImage drawModeGlyph(int index)
 {
     QImage image = canvas(32, 24);
     QPainter p(&image);
@@ -168,7 +168,7 @@ QImage modeGlyph(int index)
     return image;
 }
 
-QImage titleEmblem()
+QImage drawTitleEmblem()
 {
     // Drawn without transparency on the title screen: its background is the screen's cream.
     QImage image(32, 29, QImage::Format_RGB32);
@@ -182,7 +182,7 @@ QImage titleEmblem()
     return image;
 }
 
-QImage titleDisk()
+QImage drawTitleDisk()
 {
     QImage image = canvas(32, 32);
     QPainter p(&image);
@@ -197,7 +197,7 @@ QImage titleDisk()
     return image;
 }
 
-QImage articleIcon()
+QImage drawArticleIcon()
 {
     QImage image = canvas(48, 48);
     QPainter p(&image);
@@ -227,7 +227,7 @@ QImage articleIcon()
     return image;
 }
 
-QImage componentIcon()
+QImage drawComponentIcon()
 {
     QImage image = canvas(48, 48);
     QPainter p(&image);
@@ -261,7 +261,7 @@ QImage componentIcon()
     return image;
 }
 
-QImage aboutIcon()
+QImage drawAboutIcon()
 {
     QImage image(64, 56, QImage::Format_RGB32);
     image.fill(QColor(212, 208, 200));
@@ -277,7 +277,7 @@ QImage aboutIcon()
     return image;
 }
 
-QImage saveGlyph()
+QImage drawSaveGlyph()
 {
     QImage image = canvas(16, 16);
     QPainter p(&image);
@@ -289,6 +289,79 @@ QImage saveGlyph()
     p.drawLine(4, 5, 11, 5);
     p.fillRect(QRect(4, 10, 8, 5), QColor(192, 192, 192));
     p.fillRect(QRect(9, 11, 2, 3), QColor(0, 0, 128));
+    return image;
+}
+
+} // namespace
+
+// Each picture is drawn once and shared: the eight screens carry the same header, footer and menu bitmaps.
+QImage homeCube()
+{
+    static const QImage image = drawHomeCube();
+    return image;
+}
+
+QImage footerArrow()
+{
+    static const QImage image = drawFooterArrow();
+    return image;
+}
+
+QImage menuIcon(int index)
+{
+    static const std::array<QImage, 6> images = [] {
+        std::array<QImage, 6> drawn;
+        for (int i = 0; i < 6; ++i)
+            drawn[size_t(i)] = drawMenuIcon(i);
+        return drawn;
+    }();
+    return index >= 0 && index < 6 ? images[size_t(index)] : drawMenuIcon(index);
+}
+
+QImage modeGlyph(int index)
+{
+    static const std::array<QImage, 5> images = [] {
+        std::array<QImage, 5> drawn;
+        for (int i = 0; i < 5; ++i)
+            drawn[size_t(i)] = drawModeGlyph(i);
+        return drawn;
+    }();
+    return index >= 0 && index < 5 ? images[size_t(index)] : drawModeGlyph(index);
+}
+
+QImage titleEmblem()
+{
+    static const QImage image = drawTitleEmblem();
+    return image;
+}
+
+QImage titleDisk()
+{
+    static const QImage image = drawTitleDisk();
+    return image;
+}
+
+QImage articleIcon()
+{
+    static const QImage image = drawArticleIcon();
+    return image;
+}
+
+QImage componentIcon()
+{
+    static const QImage image = drawComponentIcon();
+    return image;
+}
+
+QImage aboutIcon()
+{
+    static const QImage image = drawAboutIcon();
+    return image;
+}
+
+QImage saveGlyph()
+{
+    static const QImage image = drawSaveGlyph();
     return image;
 }
 
