@@ -2,7 +2,7 @@
 #include "platform/Error.h"
 #include "platform/RealSoundDevice.h"
 #include "platform/RecordingSoundDevice.h"
-#include "platform/SampleConverter.h"
+#include "audio/SampleConverter.h"
 #include "platform/SoundDevice.h"
 #include "platform/WavDecoder.h"
 
