@@ -194,9 +194,7 @@ void Screen::buildMenu()
 {
     m_menuBar = named(new QMenuBar(this), "MainMenu1");
     m_menuBar->setNativeMenuBar(false);
-    auto* style = new MenuBarStyle(MenuIconSize);
-    style->setParent(m_menuBar);
-    m_menuBar->setStyle(style);
+    m_menuBar->setStyle(MenuBarStyle::shared(MenuIconSize));
     m_menuBar->setFont(Fonts::sansSerif8());
     for (int i = 0; i < 5; ++i) {
         QAction* item = m_menuBar->addAction(menuIcon(i), QString::fromUtf8(MenuCaptions[i]));

@@ -98,9 +98,16 @@ QImage drawMenuIcon(int index)
     case 3: { // a closed reference book
         p.fillRect(QRect(7, 4, 18, 24), QColor(128, 0, 0));
         p.fillRect(QRect(7, 4, 3, 24), QColor(80, 0, 0));
-        p.setPen(QColor(255, 220, 0));
-        p.setFont(QFont(QStringLiteral("Liberation Sans"), 12, QFont::Bold));
-        p.drawText(QRect(10, 4, 15, 24), Qt::AlignCenter, QStringLiteral("?"));
+        // A question mark drawn as strokes: the pictures need no font of their own.
+        p.setPen(QPen(QColor(255, 220, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath hook;
+        hook.arcMoveTo(QRectF(14, 7.5, 7, 7), 160);
+        hook.arcTo(QRectF(14, 7.5, 7, 7), 160, -250);
+        hook.lineTo(17.5, 18.5);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 220, 0));
+        p.drawEllipse(QPointF(17.5, 22.5), 1.5, 1.5);
         break;
     }
     case 4: { // stacked component blocks
@@ -269,9 +276,9 @@ QImage drawAboutIcon()
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRect(6, 6, 52, 36), QColor(0, 0, 128));
     p.fillRect(QRect(9, 9, 46, 30), QColor(0, 128, 128));
-    p.setPen(Qt::white);
-    p.setFont(QFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold));
-    p.drawText(QRect(9, 9, 46, 30), Qt::AlignCenter, QStringLiteral("V"));
+    // The letter V drawn as strokes: the pictures need no font of their own.
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.drawPolyline(QPolygonF({QPointF(26.5, 17), QPointF(32, 31), QPointF(37.5, 17)}));
     p.fillRect(QRect(24, 42, 16, 5), QColor(128, 128, 128));
     p.fillRect(QRect(16, 47, 32, 4), QColor(64, 64, 64));
     return image;

@@ -8,10 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-Image::Image(QWidget* parent)
-    : QWidget(parent)
-{
-}
+Image::Image(QWidget* parent) : QWidget(parent) {}
 
 Image::~Image() = default;
 
@@ -77,7 +74,7 @@ QImage Image::currentFrame() const
         return m_player->canvas();
     if (m_picture.isAnimated())
         return GifComposer::firstFrame(*m_picture.gif());
-    return m_still;
+    return still();
 }
 
 QRect Image::destinationRect() const
@@ -153,7 +150,7 @@ void Image::paintEvent(QPaintEvent*)
         connect(m_player.get(), &GifPlayer::frameShown, this, qOverload<>(&QWidget::update));
         m_player->start();
     }
-    const QImage& shown = m_player ? m_player->canvas() : m_still;
+    const QImage& shown = m_player ? m_player->canvas() : still();
     if (shown.isNull())
         return;
     QPainter painter(this);
@@ -188,6 +185,14 @@ void Image::stopPlayer()
 void Image::updateStill()
 {
     m_still = QImage();
+    m_stillValid = false;
+}
+
+const QImage& Image::still() const
+{
+    if (m_stillValid)
+        return m_still;
+    m_stillValid = true;
     switch (m_picture.kind()) {
     case Picture::Kind::None:
         break;
@@ -202,6 +207,7 @@ void Image::updateStill()
             m_still = GifComposer::firstFrame(*m_picture.gif());
         break;
     }
+    return m_still;
 }
 
 void Image::settingChanged()
