@@ -10,6 +10,7 @@ PACKAGES=(
   libjpeg-dev libgif-dev libsndfile1-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils xdotool
+  libxcb1-dev libxcb-damage0-dev libjpeg-turbo-progs
   clang libclang-rt-dev
 )
 
