@@ -18,10 +18,15 @@ QString installedFamily(const QString& family)
     const auto found = known.constFind(family);
     if (found != known.constEnd())
         return *found;
+    // The installed families by name (QFontDatabase::hasFamily would ask fontconfig to resolve aliases too).
+    const QStringList installed = QFontDatabase::families();
+    const auto isInstalled = [&installed](const QString& name) {
+        return installed.contains(name, Qt::CaseInsensitive);
+    };
     QString result = family;
-    if (!QFontDatabase::hasFamily(family)) {
+    if (!isInstalled(family)) {
         for (const QString& substitute : QFont::substitutes(family)) {
-            if (QFontDatabase::hasFamily(substitute)) {
+            if (isInstalled(substitute)) {
                 result = substitute;
                 break;
             }
