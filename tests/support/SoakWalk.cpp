@@ -142,6 +142,14 @@ std::vector<std::vector<Step>> gather(Application& app, QRandomGenerator& random
     return steps;
 }
 
+qint64 median(std::vector<qint64> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 QString windowList(Application& app)
 {
     QStringList names;
@@ -202,6 +210,8 @@ SoakWalk::Result SoakWalk::run(AppFixture& fixture, const Options& options)
     int totalWeight = 0;
     for (const Kind& kind : Kinds)
         totalWeight += kind.weight;
+    std::vector<qint64> firstStretch;
+    std::vector<qint64> lastStretch;
     QElapsedTimer clock;
     clock.start();
     fixture.dialogs.clear();
@@ -253,10 +263,11 @@ SoakWalk::Result SoakWalk::run(AppFixture& fixture, const Options& options)
         fixture.processes.clear();
 
         const qint64 rss = residentKiB();
+        result.peakKiB = std::max(result.peakKiB, rss);
         if (n > warmUp && n <= warmUp + stretch)
-            result.firstStretchPeakKiB = std::max(result.firstStretchPeakKiB, rss);
+            firstStretch.push_back(rss);
         if (n > options.actions - stretch)
-            result.lastStretchPeakKiB = std::max(result.lastStretchPeakKiB, rss);
+            lastStretch.push_back(rss);
         if (options.progress)
             options.progress(n, step.description);
         if (!failure.isEmpty()) {
@@ -266,7 +277,9 @@ SoakWalk::Result SoakWalk::run(AppFixture& fixture, const Options& options)
         }
     }
     result.seconds = double(clock.elapsed()) / 1000.0;
-    const qint64 growth = result.lastStretchPeakKiB - result.firstStretchPeakKiB;
+    result.firstStretchMedianKiB = median(firstStretch);
+    result.lastStretchMedianKiB = median(lastStretch);
+    const qint64 growth = result.lastStretchMedianKiB - result.firstStretchMedianKiB;
     if (growth > options.maxGrowthKiB) {
         result.failure = QStringLiteral("resident memory grew by %1 KiB from steps %2-%3 to the last %4 steps")
                              .arg(growth)
@@ -297,11 +310,13 @@ QString SoakWalk::Result::summary() const
     text += QStringLiteral("steps by screen: %1\n").arg(join(screens));
     text += QStringLiteral("message boxes: %1\n").arg(boxes.isEmpty() ? QStringLiteral("none") : join(boxes));
     text += QStringLiteral("windows opened: %1\n").arg(opened.isEmpty() ? QStringLiteral("none") : join(opened));
-    text += QStringLiteral("resident memory, peak of the first stretch %1 KiB, of the last %2 KiB (%3%4 KiB)\n")
-                .arg(firstStretchPeakKiB)
-                .arg(lastStretchPeakKiB)
-                .arg(lastStretchPeakKiB >= firstStretchPeakKiB ? QStringLiteral("+") : QString())
-                .arg(lastStretchPeakKiB - firstStretchPeakKiB);
+    text += QStringLiteral("resident memory, median of the first stretch %1 KiB, of the last %2 KiB (%3%4 KiB); "
+                           "peak %5 KiB\n")
+                .arg(firstStretchMedianKiB)
+                .arg(lastStretchMedianKiB)
+                .arg(lastStretchMedianKiB >= firstStretchMedianKiB ? QStringLiteral("+") : QString())
+                .arg(lastStretchMedianKiB - firstStretchMedianKiB)
+                .arg(peakKiB);
     if (!passed)
         text += QStringLiteral("last steps:\n  ") + trail.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
     return text;

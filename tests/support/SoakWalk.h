@@ -21,9 +21,10 @@ class AppFixture;
 //   - the active window is a visible window of the program;
 //   - no error box was shown, unless the course content explains it (explainedErrors);
 //   - the program has not ended (the exit question is answered No).
-// Resident memory is sampled after every step: the peak over the last `memoryStretch` steps may exceed the peak
-// over the first `memoryStretch` steps after `warmUp` by at most maxGrowthKiB (the first visits to the screens
-// load their articles and pictures, which a short walk must not take for a leak).
+// Resident memory is sampled after every step: its median over the last `memoryStretch` steps may exceed its
+// median over the first `memoryStretch` steps after `warmUp` by at most maxGrowthKiB. Medians, so that a leak,
+// which lifts a whole stretch, counts and the passing peak of a large article or picture does not; the warm-up
+// keeps the first visits to the screens, which load their articles and pictures, out of a short walk's measure.
 class SoakWalk {
 public:
     struct Options {
@@ -45,8 +46,9 @@ public:
         QMap<QString, int> screens; // steps taken on each screen
         QMap<QString, int> boxes;   // message boxes shown, by kind
         QMap<QString, int> opened;  // how often each auxiliary window came up
-        qint64 firstStretchPeakKiB = 0;
-        qint64 lastStretchPeakKiB = 0;
+        qint64 firstStretchMedianKiB = 0;
+        qint64 lastStretchMedianKiB = 0;
+        qint64 peakKiB = 0;
         double seconds = 0;
 
         // A multi-line account of the walk.
