@@ -27,7 +27,8 @@ MenuBarStyle* MenuBarStyle::shared(int iconSize)
 
 QIcon MenuBarStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option, const QWidget* widget) const
 {
-    // Every menu bar asks for its extension button's icon when it is made; Qt reads it from an image file.
+    // A menu bar asks again for its extension button's icon when it gets this style; Qt would read it from an
+    // image file each time. (The first request, made while the bar is built, still goes to the default style.)
     if (standardIcon != SP_ToolBarHorizontalExtensionButton)
         return QProxyStyle::standardIcon(standardIcon, option, widget);
     if (m_extensionIcon.isNull()) {

@@ -8,8 +8,8 @@
 // Menu bars of the screens show a large bitmap beside each caption. Qt's styles draw either the icon or
 // the text of a menu-bar item and size it for a small icon; this style draws both, the icon at full size.
 //
-// The eight screens share one instance (shared()), which measures each caption once and reads the menu bar's
-// extension-button icon once: the screens' menus are alike, and each measurement shapes text.
+// The eight screens share one instance (shared()), which measures each caption once and keeps the menu bar's
+// extension-button icon: the screens' menus are alike, and each measurement shapes text.
 class MenuBarStyle final : public QProxyStyle {
     Q_OBJECT
 public:
