@@ -9,8 +9,8 @@ PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libjpeg-dev libgif-dev libsndfile1-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth x11-utils xdotool libxcb1-dev openbox
-  desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  xvfb xauth x11-utils xdotool libxcb1-dev libxcb-damage0-dev openbox
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file libjpeg-turbo-progs
   clang libclang-rt-dev
 )
 

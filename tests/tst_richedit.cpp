@@ -40,6 +40,7 @@ private slots:
     void loadsRtfByContentPath();
     void loadReplacesAndStartsAtTop();
     void missingFileThrowsAndKeepsText();
+    void hiddenLoadIsReadWhenShown();
     void plainTextListingKeepsIndentation();
     void setColorPaintsTheBackground();
     void flatBevelledBorder();
@@ -125,6 +126,39 @@ void TestRichEdit::loadReplacesAndStartsAtTop()
     edit.verticalScrollBar()->setValue(edit.verticalScrollBar()->maximum());
     edit.loadFromFile(QStringLiteral("doc\\topic\\b.rtf"));
     QCOMPARE(edit.verticalScrollBar()->value(), 0);
+}
+
+void TestRichEdit::hiddenLoadIsReadWhenShown()
+{
+    write(QStringLiteral("doc/topic/a.rtf"), longArticle("first"));
+    write(QStringLiteral("doc/topic/b.rtf"), longArticle("second"));
+    RichEdit edit;
+    edit.resize(300, 200);
+    const QTextEdit& view = edit; // what Qt itself shows, without reading a pending load
+    edit.loadFromFile(QStringLiteral("doc\\topic\\a.rtf"));
+    edit.loadFromFile(QStringLiteral("doc\\topic\\b.rtf"));
+    QVERIFY(edit.hasPendingText());
+    QVERIFY(view.toPlainText().isEmpty());
+    QCOMPARE(edit.loadedPath(), QStringLiteral("doc\\topic\\b.rtf"));
+
+    // Shown: the last load is read, from the top.
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QVERIFY(!edit.hasPendingText());
+    QVERIFY(view.toPlainText().startsWith(QStringLiteral("second 0\n")));
+    QVERIFY(edit.verticalScrollBar()->maximum() > 0);
+    QCOMPARE(edit.verticalScrollBar()->value(), 0);
+
+    // Hidden again: a missing file still fails at once and leaves the text; asking for the text reads a pending
+    // load without showing the view.
+    edit.hide();
+    QVERIFY_THROWS_EXCEPTION(Error, edit.loadFromFile(QStringLiteral("doc\\topic\\none.rtf")));
+    QVERIFY(!edit.hasPendingText());
+    QVERIFY(edit.toPlainText().startsWith(QStringLiteral("second 0\n")));
+    edit.loadFromFile(QStringLiteral("doc\\topic\\a.rtf"));
+    QVERIFY(edit.toPlainText().startsWith(QStringLiteral("first 0\n")));
+    QVERIFY(!edit.hasPendingText());
+    QVERIFY(view.toPlainText().startsWith(QStringLiteral("first 0\n")));
 }
 
 void TestRichEdit::missingFileThrowsAndKeepsText()

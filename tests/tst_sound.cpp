@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "platform/AudioOutput.h"
 #include "platform/Error.h"
 #include "platform/RealSoundDevice.h"
 #include "platform/RecordingSoundDevice.h"
-#include "platform/SampleConverter.h"
+#include "audio/SampleConverter.h"
 #include "platform/SoundDevice.h"
 #include "platform/WavDecoder.h"
 
@@ -127,6 +128,7 @@ private slots:
     void recordsEventsInOrder();
     void recordingRefusesBrokenFile();
     void installReplacesDevice();
+    void realDeviceReachesTheOutputAtFirstPlay();
     void realDevicePlaysWithoutWaiting();
     void realDeviceRefusesBrokenFile();
 
@@ -395,6 +397,31 @@ void tst_Sound::installReplacesDevice() {
     QVERIFY(dynamic_cast<RealSoundDevice*>(&SoundDevice::instance()));
     // The default device is one object, not a new one per call.
     QCOMPARE(&SoundDevice::instance(), &SoundDevice::instance());
+}
+
+namespace {
+
+bool audioModuleLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(AudioOutput::ModuleFileName);
+}
+
+} // namespace
+
+void tst_Sound::realDeviceReachesTheOutputAtFirstPlay() {
+    // Opening decodes and checks the file without the audio output, whose module (Qt Multimedia and the sound
+    // server's client) stays out of start-up; the first play loads it. Runs before any other test plays.
+    QVERIFY(!audioModuleLoaded());
+    const QString file = path(QStringLiteral("first.wav"));
+    QVERIFY(writeTone(file, SF_FORMAT_PCM_16, 8000, 1, 800));
+    RealSoundDevice device;
+    auto clip = device.open(file);
+    QVERIFY(clip);
+    QVERIFY_THROWS_EXCEPTION(Error, device.open(path(QStringLiteral("missing.wav"))));
+    QVERIFY(!audioModuleLoaded());
+    QVERIFY_THROWS_NO_EXCEPTION(clip->play());
+    QVERIFY(audioModuleLoaded());
+    QVERIFY(AudioOutput::instance());
 }
 
 void tst_Sound::realDevicePlaysWithoutWaiting() {

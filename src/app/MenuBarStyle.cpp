@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/MenuBarStyle.h"
 
+#include <QCoreApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionMenuItem>
 
 #include <cmath>
@@ -14,16 +16,47 @@ constexpr int Padding = 4;
 
 MenuBarStyle::MenuBarStyle(int iconSize) : m_iconSize(iconSize) {}
 
+MenuBarStyle* MenuBarStyle::shared(int iconSize)
+{
+    static QHash<int, QPointer<MenuBarStyle>> styles;
+    QPointer<MenuBarStyle>& style = styles[iconSize];
+    if (!style) {
+        style = new MenuBarStyle(iconSize);
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+QIcon MenuBarStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option, const QWidget* widget) const
+{
+    // A menu bar asks again for its extension button's icon when it gets this style; Qt would read it from an
+    // image file each time. (The first request, made while the bar is built, still goes to the default style.)
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    if (m_extensionIcon.isNull()) {
+        const QIcon icon = QProxyStyle::standardIcon(standardIcon, option, widget);
+        const QList<QSize> sizes = icon.availableSizes();
+        m_extensionIcon = icon.pixmap(sizes.isEmpty() ? QSize(16, 16) : sizes.last()).toImage();
+    }
+    return QIcon(QPixmap::fromImage(m_extensionIcon));
+}
+
 QSize MenuBarStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                                      const QWidget* widget) const
 {
     if (type == CT_MenuBarItem) {
         if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+            const QString key = item->font.key() + QLatin1Char(item->icon.isNull() ? '0' : '1') + item->text;
+            const auto known = m_itemSizes.constFind(key);
+            if (known != m_itemSizes.constEnd())
+                return *known;
             const QFontMetrics metrics(item->font);
             const QString text = QString(item->text).remove(QLatin1Char('&'));
             const int iconPart = item->icon.isNull() ? 0 : m_iconSize + Padding;
-            return QSize(Padding + iconPart + metrics.horizontalAdvance(text) + 2 * Padding,
-                         std::max(m_iconSize, metrics.height()) + 2 * Padding);
+            const QSize result(Padding + iconPart + metrics.horizontalAdvance(text) + 2 * Padding,
+                               std::max(m_iconSize, metrics.height()) + 2 * Padding);
+            m_itemSizes.insert(key, result);
+            return result;
         }
     }
     return QProxyStyle::sizeFromContents(type, option, size, widget);

@@ -32,6 +32,18 @@ const Role MenuTargets[] = {Role::Form36, Role::Form37, Role::Form5, Role::Form3
 
 const char* const PlayerFiles[] = {"sound/notify.wav", "sound/ding.wav", "sound/rec.wav"};
 
+// The menu bitmaps with their background left out, made once for the eight menus.
+QIcon menuIcon(int index)
+{
+    static const std::array<QImage, 6> images = [] {
+        std::array<QImage, 6> made;
+        for (int i = 0; i < 6; ++i)
+            made[size_t(i)] = Image::withTransparentBackground(StoredPictures::menuIcon(i));
+        return made;
+    }();
+    return QIcon(QPixmap::fromImage(images[size_t(index)]));
+}
+
 template <typename T> T* named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -174,14 +186,10 @@ void Screen::buildMenu()
 {
     m_menuBar = named(new QMenuBar(this), "MainMenu1");
     m_menuBar->setNativeMenuBar(false);
-    auto* style = new MenuBarStyle(MenuIconSize);
-    style->setParent(m_menuBar);
-    m_menuBar->setStyle(style);
+    m_menuBar->setStyle(MenuBarStyle::shared(MenuIconSize));
     m_menuBar->setFont(Fonts::sansSerif8());
     for (int i = 0; i < 5; ++i) {
-        QAction* item = m_menuBar->addAction(
-            QIcon(QPixmap::fromImage(Image::withTransparentBackground(StoredPictures::menuIcon(i)))),
-            QString::fromUtf8(MenuCaptions[i]));
+        QAction* item = m_menuBar->addAction(menuIcon(i), QString::fromUtf8(MenuCaptions[i]));
         item->setObjectName(QString::fromLatin1(MenuNames[i]));
         item->setEnabled(i != m_frame.disabledItem);
         const Role target = MenuTargets[i];
@@ -193,7 +201,7 @@ void Screen::buildMenu()
     m_exitMenu->setObjectName(QStringLiteral("N27Menu"));
     QAction* exitTop = m_menuBar->addMenu(m_exitMenu);
     exitTop->setObjectName(QStringLiteral("N27"));
-    exitTop->setIcon(QIcon(QPixmap::fromImage(Image::withTransparentBackground(StoredPictures::menuIcon(5)))));
+    exitTop->setIcon(menuIcon(5));
     m_aboutItem = m_exitMenu->addAction(QStringLiteral("О программе"));
     m_aboutItem->setObjectName(QString::fromLatin1(m_frame.exitItemsN10N11 ? "N10" : "N9"));
     m_exitItem = m_exitMenu->addAction(QStringLiteral("Выход"));

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <array>
+
 namespace StoredPictures {
 
 namespace {
@@ -30,9 +32,7 @@ void cube(QPainter& p, const QRectF& front, qreal depth, const QColor& colour)
     p.drawLine(front.bottomRight(), back.bottomRight());
 }
 
-} // namespace
-
-QImage homeCube()
+QImage drawHomeCube()
 {
     QImage image = canvas(32, 32);
     QPainter p(&image);
@@ -41,7 +41,7 @@ QImage homeCube()
     return image;
 }
 
-QImage footerArrow()
+QImage drawFooterArrow()
 {
     QImage image = canvas(17, 17);
     QPainter p(&image);
@@ -61,7 +61,7 @@ QImage footerArrow()
     return image;
 }
 
-QImage menuIcon(int index)
+QImage drawMenuIcon(int index)
 {
     QImage image = canvas(32, 32);
     QPainter p(&image);
@@ -98,9 +98,16 @@ QImage menuIcon(int index)
     case 3: { // a closed reference book
         p.fillRect(QRect(7, 4, 18, 24), QColor(128, 0, 0));
         p.fillRect(QRect(7, 4, 3, 24), QColor(80, 0, 0));
-        p.setPen(QColor(255, 220, 0));
-        p.setFont(QFont(QStringLiteral("Liberation Sans"), 12, QFont::Bold));
-        p.drawText(QRect(10, 4, 15, 24), Qt::AlignCenter, QStringLiteral("?"));
+        // A question mark drawn as strokes: the pictures need no font of their own.
+        p.setPen(QPen(QColor(255, 220, 0), 2.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath hook;
+        hook.arcMoveTo(QRectF(14, 7.5, 7, 7), 160);
+        hook.arcTo(QRectF(14, 7.5, 7, 7), 160, -250);
+        hook.lineTo(17.5, 18.5);
+        p.drawPath(hook);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 220, 0));
+        p.drawEllipse(QPointF(17.5, 22.5), 1.5, 1.5);
         break;
     }
     case 4: { // stacked component blocks
@@ -131,7 +138,7 @@ QImage menuIcon(int index)
     return image;
 }
 
-QImage modeGlyph(int index)
+QImage drawModeGlyph(int index)
 {
     QImage image = canvas(32, 24);
     QPainter p(&image);
@@ -168,7 +175,7 @@ QImage modeGlyph(int index)
     return image;
 }
 
-QImage titleEmblem()
+QImage drawTitleEmblem()
 {
     // Drawn without transparency on the title screen: its background is the screen's cream.
     QImage image(32, 29, QImage::Format_RGB32);
@@ -182,7 +189,7 @@ QImage titleEmblem()
     return image;
 }
 
-QImage titleDisk()
+QImage drawTitleDisk()
 {
     QImage image = canvas(32, 32);
     QPainter p(&image);
@@ -197,7 +204,7 @@ QImage titleDisk()
     return image;
 }
 
-QImage articleIcon()
+QImage drawArticleIcon()
 {
     QImage image = canvas(48, 48);
     QPainter p(&image);
@@ -227,7 +234,7 @@ QImage articleIcon()
     return image;
 }
 
-QImage componentIcon()
+QImage drawComponentIcon()
 {
     QImage image = canvas(48, 48);
     QPainter p(&image);
@@ -261,7 +268,7 @@ QImage componentIcon()
     return image;
 }
 
-QImage aboutIcon()
+QImage drawAboutIcon()
 {
     QImage image(64, 56, QImage::Format_RGB32);
     image.fill(QColor(212, 208, 200));
@@ -269,15 +276,15 @@ QImage aboutIcon()
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRect(6, 6, 52, 36), QColor(0, 0, 128));
     p.fillRect(QRect(9, 9, 46, 30), QColor(0, 128, 128));
-    p.setPen(Qt::white);
-    p.setFont(QFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold));
-    p.drawText(QRect(9, 9, 46, 30), Qt::AlignCenter, QStringLiteral("V"));
+    // The letter V drawn as strokes: the pictures need no font of their own.
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.drawPolyline(QPolygonF({QPointF(26.5, 17), QPointF(32, 31), QPointF(37.5, 17)}));
     p.fillRect(QRect(24, 42, 16, 5), QColor(128, 128, 128));
     p.fillRect(QRect(16, 47, 32, 4), QColor(64, 64, 64));
     return image;
 }
 
-QImage saveGlyph()
+QImage drawSaveGlyph()
 {
     QImage image = canvas(16, 16);
     QPainter p(&image);
@@ -289,6 +296,79 @@ QImage saveGlyph()
     p.drawLine(4, 5, 11, 5);
     p.fillRect(QRect(4, 10, 8, 5), QColor(192, 192, 192));
     p.fillRect(QRect(9, 11, 2, 3), QColor(0, 0, 128));
+    return image;
+}
+
+} // namespace
+
+// Each picture is drawn once and shared: the eight screens carry the same header, footer and menu bitmaps.
+QImage homeCube()
+{
+    static const QImage image = drawHomeCube();
+    return image;
+}
+
+QImage footerArrow()
+{
+    static const QImage image = drawFooterArrow();
+    return image;
+}
+
+QImage menuIcon(int index)
+{
+    static const std::array<QImage, 6> images = [] {
+        std::array<QImage, 6> drawn;
+        for (int i = 0; i < 6; ++i)
+            drawn[size_t(i)] = drawMenuIcon(i);
+        return drawn;
+    }();
+    return index >= 0 && index < 6 ? images[size_t(index)] : drawMenuIcon(index);
+}
+
+QImage modeGlyph(int index)
+{
+    static const std::array<QImage, 5> images = [] {
+        std::array<QImage, 5> drawn;
+        for (int i = 0; i < 5; ++i)
+            drawn[size_t(i)] = drawModeGlyph(i);
+        return drawn;
+    }();
+    return index >= 0 && index < 5 ? images[size_t(index)] : drawModeGlyph(index);
+}
+
+QImage titleEmblem()
+{
+    static const QImage image = drawTitleEmblem();
+    return image;
+}
+
+QImage titleDisk()
+{
+    static const QImage image = drawTitleDisk();
+    return image;
+}
+
+QImage articleIcon()
+{
+    static const QImage image = drawArticleIcon();
+    return image;
+}
+
+QImage componentIcon()
+{
+    static const QImage image = drawComponentIcon();
+    return image;
+}
+
+QImage aboutIcon()
+{
+    static const QImage image = drawAboutIcon();
+    return image;
+}
+
+QImage saveGlyph()
+{
+    static const QImage image = drawSaveGlyph();
     return image;
 }
 

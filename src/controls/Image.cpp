@@ -10,10 +10,7 @@
 
 #include <cmath>
 
-Image::Image(QWidget* parent)
-    : QWidget(parent)
-{
-}
+Image::Image(QWidget* parent) : QWidget(parent) {}
 
 Image::~Image() = default;
 
@@ -79,7 +76,7 @@ QImage Image::currentFrame() const
         return m_player->canvas();
     if (m_picture.isAnimated())
         return GifComposer::firstFrame(*m_picture.gif());
-    return m_still;
+    return still();
 }
 
 QRect Image::destinationRect() const
@@ -155,7 +152,7 @@ void Image::paintEvent(QPaintEvent*)
         connect(m_player.get(), &GifPlayer::frameShown, this, qOverload<>(&QWidget::update));
         m_player->start();
     }
-    const QImage& shown = m_player ? m_player->canvas() : m_still;
+    const QImage& shown = m_player ? m_player->canvas() : still();
     if (shown.isNull())
         return;
     QPainter painter(this);
@@ -212,6 +209,14 @@ void Image::stopPlayer()
 void Image::updateStill()
 {
     m_still = QImage();
+    m_stillValid = false;
+}
+
+const QImage& Image::still() const
+{
+    if (m_stillValid)
+        return m_still;
+    m_stillValid = true;
     switch (m_picture.kind()) {
     case Picture::Kind::None:
         break;
@@ -226,6 +231,7 @@ void Image::updateStill()
             m_still = GifComposer::firstFrame(*m_picture.gif());
         break;
     }
+    return m_still;
 }
 
 void Image::settingChanged()

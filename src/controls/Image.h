@@ -68,10 +68,14 @@ protected:
 private:
     void stopPlayer();
     void updateStill();
+    const QImage& still() const;
     void settingChanged();
 
     Picture m_picture;
-    QImage m_still; // what a still picture (or a GIF that does not animate) draws
+    // What a still picture (or a GIF that does not animate) draws, made when first drawn or asked for: controls
+    // on hidden screens then cost nothing until shown.
+    mutable QImage m_still;
+    mutable bool m_stillValid = true;
     std::unique_ptr<GifPlayer> m_player;
     bool m_center = false;
     bool m_proportional = false;

@@ -3,6 +3,8 @@
 
 #include "controls/Fonts.h"
 
+#include <QHash>
+
 Label::Label(QWidget* parent) : QLabel(parent)
 {
     setFont(Fonts::sansSerif8());
@@ -28,6 +30,17 @@ void Label::setFontColor(Colors::TColor color)
 
 void Label::placeAutoSize(int x, int y)
 {
-    adjustSize();
+    // The screens repeat their frame captions in the same fonts: each caption is measured (its text shaped) once.
+    static QHash<QString, QSize> sizes;
+    const QString key =
+        font().key() + QLatin1Char('\n') + QString::number(int(alignment())) + QLatin1Char('\n') + text();
+    const auto known = sizes.constFind(key);
+    if (known != sizes.constEnd() && !wordWrap() && margin() == 0 && indent() < 0) {
+        resize(*known);
+    } else {
+        adjustSize();
+        if (!wordWrap() && margin() == 0 && indent() < 0)
+            sizes.insert(key, size());
+    }
     move(x, y);
 }

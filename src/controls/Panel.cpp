@@ -19,8 +19,12 @@ void Panel::setCaption(const QString& caption)
         return;
     m_caption = caption;
     update();
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    // Only an assistive technology listening needs the news; Qt would build the panel's accessible object for it
+    // all the same, some two hundred times at start-up.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Panel::setColor(Colors::TColor color)

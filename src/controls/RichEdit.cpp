@@ -56,6 +56,44 @@ void RichEdit::loadFromFile(const QString& contentPath)
 
 void RichEdit::loadFromData(const QByteArray& data)
 {
+    if (!isVisible()) {
+        m_pending = data;
+        return;
+    }
+    m_pending.reset();
+    display(data);
+}
+
+QTextDocument* RichEdit::document() const
+{
+    readPending();
+    return QTextEdit::document();
+}
+
+QString RichEdit::toPlainText() const
+{
+    readPending();
+    return QTextEdit::toPlainText();
+}
+
+void RichEdit::showEvent(QShowEvent* event)
+{
+    readPending();
+    QTextEdit::showEvent(event);
+}
+
+void RichEdit::readPending() const
+{
+    if (!m_pending)
+        return;
+    const QByteArray data = std::move(*m_pending);
+    m_pending.reset();
+    // Reading replaces the document, which a const accessor may do: the text it returns is the loaded one.
+    const_cast<RichEdit*>(this)->display(data);
+}
+
+void RichEdit::display(const QByteArray& data)
+{
     // The text goes into a fresh document that no view lays out while it grows, then replaces the old one.
     auto* fresh = new QTextDocument(this);
     fresh->setUndoRedoEnabled(false);
@@ -66,7 +104,7 @@ void RichEdit::loadFromData(const QByteArray& data)
     RtfReader::read(data, fresh);
 
     // The first document belongs to Qt's text control, which deletes it on replacement; later ones are ours.
-    QTextDocument* old = document();
+    QTextDocument* old = QTextEdit::document();
     const bool ours = old && old->parent() == this;
     setDocument(fresh);
     if (ours)
@@ -91,6 +129,7 @@ QColor RichEdit::color() const
 
 void RichEdit::copyToClipboard()
 {
+    readPending();
     if (textCursor().hasSelection())
         copy();
 }

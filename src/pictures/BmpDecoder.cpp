@@ -344,6 +344,9 @@ QImage BmpDecoder::decode(const QByteArray& data)
     buffer.setData(readableByQt(data, header));
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
+    // The headers are checked above: Qt's own BMP reader is the one wanted, and probing the format plugins (which
+    // loads every one of them) is not.
+    reader.setAutoDetectImageFormat(false);
     QImage image;
     if (!reader.read(&image) || image.isNull())
         invalid(reader.errorString());

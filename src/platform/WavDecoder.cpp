@@ -60,10 +60,6 @@ bool isWavContainer(int format) {
 
 } // namespace
 
-qint64 WavDecoder::Sound::frameCount() const {
-    return channelCount > 0 ? samples.size() / qint64(sizeof(qint16)) / channelCount : 0;
-}
-
 WavDecoder::Sound WavDecoder::decode(const QString& filePath, qint64 maxSamples) {
     const QString fullPath = QFileInfo(filePath).absoluteFilePath();
 

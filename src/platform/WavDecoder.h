@@ -14,7 +14,10 @@ public:
         int channelCount = 0;
         QByteArray samples; // interleaved qint16 in host byte order
 
-        qint64 frameCount() const;
+        qint64 frameCount() const
+        {
+            return channelCount > 0 ? samples.size() / qint64(sizeof(qint16)) / channelCount : 0;
+        }
     };
 
     // About six minutes of 44.1 kHz stereo: far beyond any course sound, small enough to keep memory bounded.

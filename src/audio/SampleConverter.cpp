@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/SampleConverter.h"
+#include "audio/SampleConverter.h"
 
 #include <algorithm>
 #include <cmath>
