@@ -53,6 +53,8 @@ done
 for exe in usr/bin/vedarium usr/bin/vedarium-launcher; do
   [[ $(mode "$exe") == -rwx* ]] || fail "$exe is not executable ($(mode "$exe"))"
 done
+# The audio output is a module the program loads at its first sound, from the library folder beside bin/.
+grep -Eq ' \./usr/lib/([^/]+/)?vedarium/libvedarium_audio_module\.so$' <<<"$listing" || fail "the audio module is missing"
 [ "$(grep -Ec ' \./usr/bin/[^/]+$' <<<"$listing")" -eq 2 ] || fail "usr/bin holds more than the program and launcher"
 checked=0
 while IFS= read -r -d '' file; do
