@@ -25,6 +25,9 @@ namespace {
 
 using Kind = ExerciseFigures::Kind;
 
+// How long the program runs by itself before its running window is drawn, in milliseconds.
+constexpr int kRunningTime = 1500;
+
 // Caption patterns, first match wins: the dialogs are named by what they edit, the code window and the forms
 // by the window, the running program by the words for "while it works".
 const struct {
@@ -958,40 +961,6 @@ void messageBox(Sketch& sketch, const SampleRun::Message& message)
     sketch.button(ok, QStringLiteral("OK"), true);
 }
 
-// A screen saver at work: the whole screen is the program's black canvas with figures drawn at random.
-void screenSaver(Sketch& sketch)
-{
-    const QRect all = sketch.bounds();
-    sketch.fill(all, Qt::black);
-    QPainter& p = sketch.painter();
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    quint32 seed = 7;
-    const auto next = [&](int range) {
-        seed = seed * 1103515245u + 12345u;
-        return static_cast<int>((seed >> 8) % static_cast<quint32>(std::max(1, range)));
-    };
-    const QColor colours[] = {Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
-                              Qt::blue, Qt::magenta, Qt::white, QColor(255, 128, 0)};
-    for (int i = 0; i < 60; ++i) {
-        const QColor colour = colours[next(8)];
-        const int size = 8 + next(all.height() / 5);
-        const QRect r(all.left() + next(all.width()), all.top() + next(all.height()), size, size);
-        if (i % 3 == 0) {
-            p.setPen(QPen(colour, 2));
-            p.drawLine(r.topLeft(), r.bottomRight() + QPoint(next(80), 0));
-        } else {
-            p.setPen(Qt::NoPen);
-            p.setBrush(colour);
-            if (i % 3 == 1)
-                p.drawEllipse(r);
-            else
-                p.drawRect(r);
-        }
-    }
-    p.restore();
-}
-
 } // namespace
 
 // The string list a String List Editor figure edits: named by the caption, else the form's first one.
@@ -1272,8 +1241,8 @@ const ExerciseFigures::Sources& ExerciseFigures::sourcesOf(const ExerciseTables:
                 QStringLiteral("%1/%2: not valid UTF-8, read as Windows-1251").arg(where, sources.unitName));
     }
     // The form file is named after the listing ("Unit1-2.pas" has "Unit1-2.dfm" with both of its forms).
-    QList<FormObject> forms = readForms(folder, QFileInfo(sources.unitName).completeBaseName() + QStringLiteral(".dfm"),
-                                        where);
+    QList<FormObject> forms =
+        readForms(folder, QFileInfo(sources.unitName).completeBaseName() + QStringLiteral(".dfm"), where);
     if (forms.size() < 2)
         forms += readForms(folder, QStringLiteral("Unit2.dfm"), where);
     if (!forms.isEmpty())
@@ -1359,13 +1328,14 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
         case Kind::FormDesign:
             break;
         case Kind::RunningProgram: {
-            if (mentions(caption, "Хранитель экрана")) {
-                screenSaver(sketch);
-                break;
-            }
             options.designTime = false;
             options.picturesLoaded = hasPictureFiles(exercise) || sources.unit.contains(QLatin1String("LoadFromFile"));
-            const FormObject form = formFor(exercise, false);
+            FormObject form = formFor(exercise, false);
+            // A window that fills the screen fills the picture.
+            if (form.value(QStringLiteral("WindowState")) == QLatin1String("wsMaximized")) {
+                form.values.insert(QStringLiteral("Width"), QString::number(size.width()));
+                form.values.insert(QStringLiteral("Height"), QString::number(size.height()));
+            }
             const bool badInput = mentions(caption, "неверный ввод");
             SampleRun started(form, sources.unit);
             started.start();
@@ -1377,15 +1347,32 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             const QString named = caption.section(QLatin1Char('.'), 2);
             if (named.trimmed().isEmpty() || !used.clickMatching(named))
                 used.clickMainButton();
+            used.drawStrokes();
+            used.runFor(kRunningTime);
+            // A second view of the running program shows it with other options.
+            int earlier = 0;
+            for (const ExerciseTables::ExerciseFigure& other : ExerciseTables::figures())
+                if (other.group == row.group && other.number == row.number && other.figure < row.figure &&
+                    kindOf(QString::fromUtf8(other.caption)) == Kind::RunningProgram)
+                    ++earlier;
+            if (earlier > 0)
+                used.changeOptions();
+            const auto render = [&](SampleRun run, QSize at) {
+                run.paint();
+                FormPainter::Options shown = options;
+                shown.canvases = &run.canvases();
+                return FormPainter::render(run.form(), shown, at);
+            };
             if (mentions(caption, "Разные виды")) {
-                // Two states side by side: just started, and after the pupil used it.
+                // Two states side by side: just started, and after the pupil used it and changed its options.
+                SampleRun changed = used;
+                changed.changeOptions();
                 sketch.fill(sketch.bounds(), Sketch::kDesktop);
                 const QSize each((size.width() - 12) / 2, size.height() - 8);
-                sketch.painter().drawImage(QPoint(4, 4), FormPainter::render(started.form(), options, each));
-                sketch.painter().drawImage(QPoint(8 + each.width(), 4),
-                                           FormPainter::render(used.form(), options, each));
+                sketch.painter().drawImage(QPoint(4, 4), render(started, each));
+                sketch.painter().drawImage(QPoint(8 + each.width(), 4), render(changed, each));
             } else {
-                sketch.painter().drawImage(QPoint(0, 0), FormPainter::render(used.form(), options, size));
+                sketch.painter().drawImage(QPoint(0, 0), render(used, size));
                 if (badInput && used.message())
                     messageBox(sketch, *used.message());
             }

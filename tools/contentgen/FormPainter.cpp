@@ -4,6 +4,7 @@
 #include "FormFile.h"
 #include "IdeParts.h"
 #include "PictureMotifs.h"
+#include "SampleCanvas.h"
 #include "Sketch.h"
 
 #include <QFontMetrics>
@@ -25,7 +26,42 @@ const QColor kSystemColours[] = {{212, 208, 200}, {58, 110, 165},  {10, 36, 106}
                                  {255, 255, 255}, {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {255, 255, 255},
                                  {212, 208, 200}, {212, 208, 200}, {128, 128, 128}, {10, 36, 106},   {255, 255, 255},
                                  {212, 208, 200}, {128, 128, 128}, {128, 128, 128}, {0, 0, 0},       {212, 208, 200},
-                                 {255, 255, 255}, {64, 64, 64},    {212, 208, 200}, {0, 0, 0},       {255, 255, 225}};
+                                 {255, 255, 255}, {64, 64, 64},    {212, 208, 200}, {0, 0, 0},       {255, 255, 225},
+                                 {181, 181, 181}, {0, 0, 128},     {166, 202, 240}, {192, 192, 192}, {49, 106, 197},
+                                 {212, 208, 200}};
+
+// The system colours by their index in the scheme, with the names the library gives them.
+const char* const kSystemNames[] = {"clScrollBar",
+                                    "clBackground",
+                                    "clActiveCaption",
+                                    "clInactiveCaption",
+                                    "clMenu",
+                                    "clWindow",
+                                    "clWindowFrame",
+                                    "clMenuText",
+                                    "clWindowText",
+                                    "clCaptionText",
+                                    "clActiveBorder",
+                                    "clInactiveBorder",
+                                    "clAppWorkSpace",
+                                    "clHighlight",
+                                    "clHighlightText",
+                                    "clBtnFace",
+                                    "clBtnShadow",
+                                    "clGrayText",
+                                    "clBtnText",
+                                    "clInactiveCaptionText",
+                                    "clBtnHighlight",
+                                    "cl3DDkShadow",
+                                    "cl3DLight",
+                                    "clInfoText",
+                                    "clInfoBk",
+                                    nullptr,
+                                    "clHotLight",
+                                    "clGradientActiveCaption",
+                                    "clGradientInactiveCaption",
+                                    "clMenuHighlight",
+                                    "clMenuBar"};
 
 const QHash<QString, QColor>& namedColours()
 {
@@ -77,6 +113,11 @@ const QHash<QString, QColor>& namedColours()
         {"cl3dlight", kSystemColours[22]},
         {"clinfotext", kSystemColours[23]},
         {"clinfobk", kSystemColours[24]},
+        {"clhotlight", kSystemColours[26]},
+        {"clgradientactivecaption", kSystemColours[27]},
+        {"clgradientinactivecaption", kSystemColours[28]},
+        {"clmenuhighlight", kSystemColours[29]},
+        {"clmenubar", kSystemColours[30]},
     };
     return colours;
 }
@@ -507,8 +548,38 @@ void panel(Context& c, const FormObject& o, const QRect& r, const Look& look)
              look.font, look.text, enabled(o));
 }
 
+// What the running program drew on a control, if it drew on it.
+const SampleCanvas* drawing(const Context& c, const FormObject& o)
+{
+    if (!c.options.canvases)
+        return nullptr;
+    const auto found = c.options.canvases->constFind(o.name);
+    return found == c.options.canvases->constEnd() ? nullptr : &*found;
+}
+
 void image(Context& c, const FormObject& o, const QRect& r)
 {
+    if (const SampleCanvas* drawn = drawing(c, o)) {
+        // The image's bitmap: stretched to the control, centred in it or in its corner, its background
+        // colour left out when it is transparent.
+        const QImage picture = o.flag(QStringLiteral("Transparent"), false)
+                                   ? SampleCanvas::withoutBackground(drawn->image())
+                                   : drawn->image();
+        QPainter& p = c.sketch.painter();
+        if (o.flag(QStringLiteral("Stretch"), false)) {
+            p.drawImage(r, picture);
+        } else {
+            QRect area(r.topLeft(), picture.size());
+            if (o.flag(QStringLiteral("Center"), false))
+                area.moveCenter(r.center());
+            p.save();
+            p.setClipRect(r, Qt::IntersectClip);
+            p.drawImage(area.topLeft(), picture);
+            p.restore();
+        }
+        c.imageIndex++;
+        return;
+    }
     const bool loaded = o.has(QStringLiteral("Picture.Data")) || c.options.picturesLoaded;
     const int index = c.imageIndex++;
     if (!loaded) {
@@ -885,6 +956,8 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     } else if (type == QLatin1String("TPaintBox")) {
         if (c.options.designTime)
             dashedFrame(c.sketch, r);
+        else if (const SampleCanvas* drawn = drawing(c, o))
+            p.drawImage(r.topLeft(), drawn->image());
     } else if (type == QLatin1String("TAnimate")) {
         if (c.options.designTime)
             dashedFrame(c.sketch, r);
@@ -908,6 +981,11 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
         upDown(c, r, o.value(QStringLiteral("Orientation")) == QLatin1String("udHorizontal"));
     } else if (type == QLatin1String("TStringGrid") || type == QLatin1String("TDrawGrid")) {
         grid(c, o, r, look);
+        // The cells the program drew itself (OnDrawCell) lie over the ones the grid drew.
+        if (const SampleCanvas* drawn = drawing(c, o)) {
+            p.setClipRect(r.adjusted(2, 2, -2, -2), Qt::IntersectClip);
+            p.drawImage(r.topLeft() + QPoint(2, 2), drawn->image());
+        }
     } else if (type == QLatin1String("TStatusBar")) {
         QStringList parts;
         for (const QHash<QString, QString>& item : o.collections.value(QStringLiteral("Panels")))
@@ -1132,6 +1210,80 @@ QColor FormPainter::colour(const QString& value, const QColor& fallback)
     return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
 }
 
+std::optional<qint64> FormPainter::colourConstant(const QString& name)
+{
+    const QString lower = name.toLower();
+    for (int i = 0; i < int(std::size(kSystemNames)); ++i)
+        if (kSystemNames[i] && name.compare(QLatin1String(kSystemNames[i]), Qt::CaseInsensitive) == 0)
+            return qint32(0x80000000u | quint32(i));
+    if (lower == QLatin1String("clnone"))
+        return 0x1FFFFFFF;
+    if (lower == QLatin1String("cldefault"))
+        return 0x20000000;
+    const auto named = namedColours().constFind(lower);
+    if (named == namedColours().constEnd())
+        return std::nullopt;
+    return named->red() | (named->green() << 8) | (qint64(named->blue()) << 16);
+}
+
+const QStringList& FormPainter::colourNames()
+{
+    // The library's order: the sixteen standard colours, four more, then the system colours by name.
+    static const QStringList names = {"clBlack",
+                                      "clMaroon",
+                                      "clGreen",
+                                      "clOlive",
+                                      "clNavy",
+                                      "clPurple",
+                                      "clTeal",
+                                      "clGray",
+                                      "clSilver",
+                                      "clRed",
+                                      "clLime",
+                                      "clYellow",
+                                      "clBlue",
+                                      "clFuchsia",
+                                      "clAqua",
+                                      "clWhite",
+                                      "clMoneyGreen",
+                                      "clSkyBlue",
+                                      "clCream",
+                                      "clMedGray",
+                                      "clActiveBorder",
+                                      "clActiveCaption",
+                                      "clAppWorkSpace",
+                                      "clBackground",
+                                      "clBtnFace",
+                                      "clBtnHighlight",
+                                      "clBtnShadow",
+                                      "clBtnText",
+                                      "clCaptionText",
+                                      "clDefault",
+                                      "clGradientActiveCaption",
+                                      "clGradientInactiveCaption",
+                                      "clGrayText",
+                                      "clHighlight",
+                                      "clHighlightText",
+                                      "clHotLight",
+                                      "clInactiveBorder",
+                                      "clInactiveCaption",
+                                      "clInactiveCaptionText",
+                                      "clInfoBk",
+                                      "clInfoText",
+                                      "clMenu",
+                                      "clMenuBar",
+                                      "clMenuHighlight",
+                                      "clMenuText",
+                                      "clNone",
+                                      "clScrollBar",
+                                      "cl3DDkShadow",
+                                      "cl3DLight",
+                                      "clWindow",
+                                      "clWindowFrame",
+                                      "clWindowText"};
+    return names;
+}
+
 QFont FormPainter::font(const FormObject& object, const QFont& inherited, QColor* colour)
 {
     QFont result = inherited;
@@ -1179,9 +1331,9 @@ bool FormPainter::isNonVisual(const FormObject& object)
         return false;
     // Components that hold only data: their Width and Height, where they have them, are the sizes of what they
     // hold (the pictures of an image list), not a place on the form.
-    static const QSet<QString> dataOnly{QStringLiteral("TImageList"), QStringLiteral("TActionList"),
-                                        QStringLiteral("TActionManager"), QStringLiteral("TTimer"),
-                                        QStringLiteral("TMainMenu"), QStringLiteral("TPopupMenu"),
+    static const QSet<QString> dataOnly{QStringLiteral("TImageList"),         QStringLiteral("TActionList"),
+                                        QStringLiteral("TActionManager"),     QStringLiteral("TTimer"),
+                                        QStringLiteral("TMainMenu"),          QStringLiteral("TPopupMenu"),
                                         QStringLiteral("TApplicationEvents"), QStringLiteral("TXPManifest")};
     if (dataOnly.contains(object.className) || object.className.endsWith(QLatin1String("Dialog")))
         return true;
@@ -1233,6 +1385,9 @@ void FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& fo
     sketch.fill(client, look.back);
     if (options.designTime)
         sketch.designGrid(client);
+    // What the program drew on the form itself lies under its controls.
+    if (options.canvases && options.canvases->contains(form.name))
+        sketch.painter().drawImage(client.topLeft(), options.canvases->value(form.name).image());
     Context context{sketch, options};
     paintChildren(context, form, client, look);
 }

@@ -3,12 +3,16 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+class SampleCanvas;
 class Sketch;
 struct FormObject;
 
@@ -28,6 +32,9 @@ public:
         bool picturesLoaded = true;
         // Where to note components that are drawn only as placeholders; may be null.
         QStringList* warnings = nullptr;
+        // What the running program drew, by the name of the image, paint box, grid or form it drew on; may be
+        // null.
+        const QHash<QString, SampleCanvas>* canvases = nullptr;
     };
 
     // The outer size of the form's window, from Width and Height or from its client size.
@@ -41,6 +48,11 @@ public:
     // A Delphi colour value ("clNavy", "clBtnFace", "$00FF8000", "16711680") as a colour; `fallback` when
     // the value is none of these.
     static QColor colour(const QString& value, const QColor& fallback);
+    // The value of a colour constant as a program holds it ("clRed" is 255, "clBtnFace" is $8000000F), or
+    // nothing for a name the library does not have.
+    static std::optional<qint64> colourConstant(const QString& name);
+    // The colour constants in the order GetColorValues gives them.
+    static const QStringList& colourNames();
     // The font and text colour set by an object's Font.* properties on top of `inherited`.
     static QFont font(const FormObject& object, const QFont& inherited, QColor* colour);
     // "&Open" as shown: single ampersands dropped, doubled ones kept as one.
