@@ -4,6 +4,7 @@
 #include "FormPainter.h"
 #include "IdeParts.h"
 #include "PictureMotifs.h"
+#include "ResourceFiles.h"
 #include "SampleRun.h"
 #include "Sketch.h"
 #include "WindowsCyrillic.h"
@@ -159,6 +160,14 @@ FormObject standInSecondForm()
                {{"Left", "132"}, {"Top", "160"}, {"Width", "89"}, {"Height", "25"}, {"Caption", "Закрыть"}}),
     };
     return form;
+}
+
+// The working folder of the sample machine: the pupil has saved the files of every exercise into it.
+std::shared_ptr<const SampleRun::Folder> workingFolder()
+{
+    static const auto folder =
+        std::make_shared<const SampleRun::Folder>(SampleRun::Folder{ResourceFiles::names(), &ResourceFiles::bytes});
+    return folder;
 }
 
 // Whether the exercise's resource files are pictures that its image components show.
@@ -1153,9 +1162,9 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
     if (stage.defaults) {
         // As dropped from the palette: captions and texts are the names, fonts and colours the defaults.
         const auto reset = [](const auto& self, FormObject& o) -> void {
-            static const QStringList dropped = {"Color",       "Font.Name",  "Font.Height",  "Font.Size",
-                                                "Font.Color",  "Font.Style", "Font.Charset", "ParentFont",
-                                                "Brush.Color", "Pen.Color",  "Picture.Data", "Shape"};
+            static const QStringList dropped = {
+                "Color",      "Font.Name",   "Font.Height", "Font.Size",    "Font.Color", "Font.Style", "Font.Charset",
+                "ParentFont", "Brush.Color", "Pen.Color",   "Picture.Data", "Glyph.Data", "Shape"};
             for (const QString& key : dropped) {
                 o.values.remove(key);
                 o.lists.remove(key);
@@ -1304,6 +1313,10 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
     FormPainter::Options options;
     options.resourceFiles = QString::fromUtf8(exercise.fileLabel ? exercise.fileLabel : "");
     options.warnings = notes;
+    static const QRegularExpression ownPicture(QStringLiteral(R"(\b(\w+)\.(?:Picture|Canvas)\b)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    for (auto it = ownPicture.globalMatch(sources.unit); it.hasNext();)
+        options.loadedByProgram.append(it.next().captured(1));
 
     if (!kind || *kind == Kind::FormDesign) {
         QStringList captions;
@@ -1338,6 +1351,7 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             }
             const bool badInput = mentions(caption, "неверный ввод");
             SampleRun started(form, sources.unit);
+            started.setWorkingFolder(workingFolder());
             started.start();
             started.tickTimers();
             SampleRun used = started;

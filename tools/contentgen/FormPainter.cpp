@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPolygon>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtMath>
 
@@ -319,6 +320,8 @@ void button(Context& c, const FormObject& o, const QRect& r, const Look& look, c
 }
 
 // A glyph button: BitBtn kinds have their own pictures; other glyphs come from the drawing set.
+// A glyph button: a kind's own mark (glyphKind 100 and up with `mark`), a picture of the drawing set, the
+// picture of the form file's Glyph.Data, or no glyph at all (glyphKind below 0).
 void glyphButton(Context& c, const FormObject& o, const QRect& r, const Look& look, int glyphKind, const QColor& mark,
                  const QString& caption, bool down)
 {
@@ -326,13 +329,21 @@ void glyphButton(Context& c, const FormObject& o, const QRect& r, const Look& lo
         c.sketch.sunken(r, QColor(234, 232, 228));
     else
         c.sketch.raised(r);
+    const QImage picture = FormPainter::picture(o.value(QStringLiteral("Glyph.Data")), false);
+    if (glyphKind < 0 && picture.isNull()) {
+        drawText(c.sketch, r, caption, Qt::AlignCenter, look.font, look.text, enabled(o));
+        return;
+    }
     const QFontMetrics metrics(look.font);
-    const int glyphSize = std::min(16, r.height() - 6);
+    const int glyphSize = picture.isNull() ? std::min(16, r.height() - 6) : std::min(picture.height(), r.height() - 4);
     const int textWidth = caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption) + 4;
     const int total = glyphSize + textWidth;
     const int x = r.left() + std::max(3, (r.width() - total) / 2);
     const QRect glyph(x, r.top() + (r.height() - glyphSize) / 2, glyphSize, glyphSize);
-    if (mark.isValid()) {
+    if (!picture.isNull()) {
+        // The bitmap's bottom-left colour is transparent on the button.
+        c.sketch.painter().drawImage(glyph, SampleCanvas::withoutBackground(picture));
+    } else if (mark.isValid()) {
         QPainter& p = c.sketch.painter();
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -378,7 +389,7 @@ void bitBtn(Context& c, const FormObject& o, const QRect& r, const Look& look)
                  {"bkRetry", "&Retry", 8, QColor()},
                  {"bkIgnore", "&Ignore", 5, QColor()},
                  {"bkAll", "&All", 100, QColor(0, 128, 0)}};
-    int glyph = static_cast<int>(qHash(o.name) % 14);
+    int glyph = -1; // a custom button has only the glyph the form file gives it
     QColor mark;
     QString caption = o.value(QStringLiteral("Caption"));
     for (const auto& row : kinds) {
@@ -580,7 +591,25 @@ void image(Context& c, const FormObject& o, const QRect& r)
         c.imageIndex++;
         return;
     }
-    const bool loaded = o.has(QStringLiteral("Picture.Data")) || c.options.picturesLoaded;
+    if (const QImage stored = FormPainter::picture(o.value(QStringLiteral("Picture.Data")), true); !stored.isNull()) {
+        // The picture the form file holds, as the designer loaded it.
+        const QImage shown =
+            o.flag(QStringLiteral("Transparent"), false) ? SampleCanvas::withoutBackground(stored) : stored;
+        QRect area(r.topLeft(), shown.size());
+        if (o.flag(QStringLiteral("Stretch"), false))
+            area = r;
+        else if (o.flag(QStringLiteral("Center"), false))
+            area.moveCenter(r.center());
+        c.sketch.painter().save();
+        c.sketch.painter().setClipRect(r, Qt::IntersectClip);
+        c.sketch.painter().drawImage(area, shown);
+        c.sketch.painter().restore();
+        c.imageIndex++;
+        return;
+    }
+    // The program loads or draws this image's picture itself: it is empty in the designer.
+    const bool byProgram = c.options.loadedByProgram.contains(o.name, Qt::CaseInsensitive);
+    const bool loaded = c.options.designTime ? c.options.picturesLoaded && !byProgram : c.options.picturesLoaded;
     const int index = c.imageIndex++;
     if (!loaded) {
         if (c.options.designTime)
@@ -595,8 +624,10 @@ void image(Context& c, const FormObject& o, const QRect& r)
         if (o.flag(QStringLiteral("Center"), false))
             area.moveCenter(r.center());
     }
+    // A metafile has no background of its own, and a transparent image shows the form around its picture.
     PictureMotifs::draw(c.sketch.painter(), area, PictureMotifs::choose(c.options.resourceFiles, index),
-                        c.options.resourceFiles.contains(QLatin1String("WMF"), Qt::CaseInsensitive));
+                        c.options.resourceFiles.contains(QLatin1String("WMF"), Qt::CaseInsensitive) ||
+                            o.flag(QStringLiteral("Transparent"), false));
 }
 
 void shape(Context& c, const FormObject& o, const QRect& r)
@@ -739,13 +770,24 @@ void grid(Context& c, const FormObject& o, const QRect& r, const Look& look)
     p.restore();
 }
 
-void mediaPlayer(Context& c, const QRect& r)
+void mediaPlayer(Context& c, const FormObject& o, const QRect& r)
 {
-    constexpr int kButtons = 9;
-    const int width = r.width() / kButtons;
+    // The buttons VisibleButtons leaves, in their order; all nine when the form file names none.
+    static const QStringList names = {"btPlay", "btPause", "btStop",   "btNext", "btPrev",
+                                      "btStep", "btBack",  "btRecord", "btEject"};
+    QList<int> shown;
+    const QStringList visible = o.strings(QStringLiteral("VisibleButtons"));
+    for (int i = 0; i < int(names.size()); ++i)
+        if (!o.lists.contains(QStringLiteral("VisibleButtons")) || visible.contains(names[i]))
+            shown.append(i);
+    if (shown.isEmpty())
+        return;
+    const int count = int(shown.size());
+    const int width = r.width() / count;
     QPainter& p = c.sketch.painter();
-    for (int i = 0; i < kButtons; ++i) {
-        const QRect b(r.left() + i * width, r.top(), i == kButtons - 1 ? r.width() - i * width : width, r.height());
+    for (int k = 0; k < count; ++k) {
+        const int i = shown[k];
+        const QRect b(r.left() + k * width, r.top(), k == count - 1 ? r.width() - k * width : width, r.height());
         c.sketch.raised(b);
         const QPoint m = b.center();
         p.save();
@@ -896,8 +938,7 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     } else if (type == QLatin1String("TBitBtn")) {
         bitBtn(c, o, r, look);
     } else if (type == QLatin1String("TSpeedButton")) {
-        glyphButton(c, o, r, look, static_cast<int>(qHash(o.name) % 14), QColor(), caption,
-                    o.flag(QStringLiteral("Down"), false));
+        glyphButton(c, o, r, look, -1, QColor(), caption, o.flag(QStringLiteral("Down"), false));
     } else if (type == QLatin1String("TEdit") || type == QLatin1String("TMaskEdit") ||
                type == QLatin1String("TLabeledEdit")) {
         edit(c, o, r, look, o.value(QStringLiteral("Text")));
@@ -959,10 +1000,11 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
         else if (const SampleCanvas* drawn = drawing(c, o))
             p.drawImage(r.topLeft(), drawn->image());
     } else if (type == QLatin1String("TAnimate")) {
+        // A video clip of the exercise's files plays in it while the program runs.
         if (c.options.designTime)
             dashedFrame(c.sketch, r);
-        else
-            PictureMotifs::draw(p, r, PictureMotifs::Motif::Landscape);
+        else if (c.options.resourceFiles.contains(QLatin1String("AVI"), Qt::CaseInsensitive))
+            PictureMotifs::draw(p, r, PictureMotifs::Motif::Clip);
     } else if (type == QLatin1String("TShape")) {
         shape(c, o, r);
     } else if (type == QLatin1String("TBevel")) {
@@ -1022,16 +1064,28 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     } else if (type == QLatin1String("THeaderControl")) {
         header(c, r, o.collections.value(QStringLiteral("Sections")), look);
     } else if (type == QLatin1String("TMediaPlayer")) {
-        mediaPlayer(c, r);
+        mediaPlayer(c, o, r);
     } else if (type == QLatin1String("TMonthCalendar") || type == QLatin1String("TCalendar")) {
         calendar(c, r, look, type == QLatin1String("TMonthCalendar"));
     } else if (type == QLatin1String("TDirectoryListBox") || type == QLatin1String("TFileListBox")) {
-        // What the file controls show on the sample machine.
+        // What the file controls show on the sample machine: the running program's folder when it chose one,
+        // else the project's folder, the files that match the mask.
         FormObject shown = o;
-        shown.lists.insert(QStringLiteral("Items.Strings"),
-                           type == QLatin1String("TFileListBox")
-                               ? QStringList{"Project1.dpr", "Project1.exe", "Unit1.dfm", "Unit1.pas"}
-                               : QStringList{"c:\\", "  DELPHIFILES", "  Program Files", "  WINDOWS"});
+        if (type == QLatin1String("TDirectoryListBox")) {
+            shown.lists.insert(QStringLiteral("Items.Strings"),
+                               QStringList{"c:\\", "  DELPHIFILES", "  Program Files", "  WINDOWS"});
+        } else if (!o.lists.contains(QStringLiteral("Items.Strings"))) {
+            const QRegularExpression mask(
+                QRegularExpression::wildcardToRegularExpression(o.value(QStringLiteral("Mask"), QStringLiteral("*.*"))),
+                QRegularExpression::CaseInsensitiveOption);
+            QStringList files;
+            for (const char* name : {"Project1.dpr", "Project1.exe", "Unit1.dfm", "Unit1.pas"})
+                if (mask.match(QLatin1String(name)).hasMatch())
+                    files.append(QLatin1String(name));
+            shown.lists.insert(QStringLiteral("Items.Strings"), files);
+        }
+        if (shown.strings(QStringLiteral("Items.Strings")).isEmpty())
+            shown.lists.insert(QStringLiteral("Items.Strings"), {QStringLiteral(" ")});
         listBox(c, shown, r, look, false);
     } else if (type == QLatin1String("TDriveComboBox") || type == QLatin1String("TFilterComboBox")) {
         comboBox(c, o, r, look,
@@ -1282,6 +1336,31 @@ const QStringList& FormPainter::colourNames()
                                       "clWindowFrame",
                                       "clWindowText"};
     return names;
+}
+
+QImage FormPainter::picture(const QString& hex, bool classNamed)
+{
+    if (hex.isEmpty())
+        return QImage();
+    QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
+    // Picture.Data begins with the name of the graphic's class as a short string ("\x07TBitmap").
+    QByteArray className;
+    if (classNamed) {
+        const int length = bytes.isEmpty() ? 0 : static_cast<uchar>(bytes.at(0));
+        className = bytes.mid(1, length);
+        bytes = bytes.mid(1 + length);
+    }
+    // A bitmap's bytes follow their count.
+    if (!classNamed || className == "TBitmap") {
+        if (bytes.size() < 4)
+            return QImage();
+        const quint32 size = quint32(uchar(bytes[0])) | quint32(uchar(bytes[1])) << 8 | quint32(uchar(bytes[2])) << 16 |
+                             quint32(uchar(bytes[3])) << 24;
+        bytes = bytes.mid(4, size);
+    }
+    QImage image;
+    image.loadFromData(bytes);
+    return image;
 }
 
 QFont FormPainter::font(const FormObject& object, const QFont& inherited, QColor* colour)

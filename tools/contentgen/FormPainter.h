@@ -30,6 +30,8 @@ public:
         // picture an image is a dashed frame at design time and nothing at run time.
         QString resourceFiles;
         bool picturesLoaded = true;
+        // Images whose picture the program loads or draws itself; they are empty in the designer.
+        QStringList loadedByProgram;
         // Where to note components that are drawn only as placeholders; may be null.
         QStringList* warnings = nullptr;
         // What the running program drew, by the name of the image, paint box, grid or form it drew on; may be
@@ -57,6 +59,9 @@ public:
     static QFont font(const FormObject& object, const QFont& inherited, QColor* colour);
     // "&Open" as shown: single ampersands dropped, doubled ones kept as one.
     static QString shownCaption(const QString& caption);
+    // The picture of a form file's binary property: Glyph.Data is a bitmap after its byte count, Picture.Data
+    // (classNamed) names the graphic's class first. A null image when the data is no picture.
+    static QImage picture(const QString& hex, bool classNamed);
     // The classes the designer shows as icons because they have no window of their own.
     static bool isNonVisual(const FormObject& object);
 };

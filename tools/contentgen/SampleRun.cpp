@@ -3,7 +3,9 @@
 
 #include "FormPainter.h"
 
+#include <QBuffer>
 #include <QDate>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtMath>
@@ -382,6 +384,7 @@ struct State {
     QHash<QString, SampleCanvas>& canvases;
     QHash<QString, FormObject>& objects;
     quint32& random;
+    const SampleRun::Folder* folder = nullptr;
 };
 
 // The parts of a state that a routine run only to read declarations or to look at a handler throws away.
@@ -403,6 +406,7 @@ public:
         , m_canvases(state.canvases)
         , m_objects(state.objects)
         , m_random(state.random)
+        , m_folder(state.folder)
         , m_steps(steps)
         , m_depth(depth)
     {
@@ -1153,7 +1157,11 @@ private:
             const QString className = take().lower;
             if (!active())
                 return QVariant();
-            const FormObject* object = isReference(left) ? findObject(left.value<ObjectRef>().path) : nullptr;
+            const QString path = isReference(left) ? left.value<ObjectRef>().path : QString();
+            const FormObject* object = path.isEmpty() ? nullptr : findObject(path);
+            // The graphic of a picture is of the class its file gave it.
+            if (object && path.contains(QLatin1String(".Picture")))
+                return object->value(QStringLiteral("Picture.ClassName")).toLower() == className;
             return object && object->className.toLower() == className;
         }
         static const QStringList relations = {"=", "<>", "<", ">", "<=", ">="};
@@ -1552,6 +1560,100 @@ private:
         const QHash<QString, QVariant>& f = value.value<Record>().fields;
         return QPoint(static_cast<int>(std::clamp<qint64>(f.value(QStringLiteral("x")).toLongLong(), -100000, 100000)),
                       static_cast<int>(std::clamp<qint64>(f.value(QStringLiteral("y")).toLongLong(), -100000, 100000)));
+    }
+
+    // ---- the working folder ----
+
+    // A path inside C:\DELPHIFILES as the folder names it ("gif/001.gif", "" for the folder itself), or
+    // nothing for a path elsewhere.
+    static std::optional<QString> inFolder(QString path)
+    {
+        path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        while (path.endsWith(QLatin1Char('\\')))
+            path.chop(1);
+        static const QString root = QStringLiteral("C:\\DELPHIFILES");
+        if (path.compare(root, Qt::CaseInsensitive) == 0)
+            return QString();
+        if (!path.startsWith(root + QLatin1Char('\\'), Qt::CaseInsensitive))
+            return std::nullopt;
+        return path.mid(root.size() + 1).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    }
+
+    // The name of a file of the working folder as the folder spells it, or nothing.
+    std::optional<QString> folderFile(const QString& path) const
+    {
+        const std::optional<QString> inside = inFolder(path);
+        if (!m_folder || !inside || inside->isEmpty())
+            return std::nullopt;
+        for (const QString& name : m_folder->names)
+            if (name.compare(*inside, Qt::CaseInsensitive) == 0)
+                return name;
+        return std::nullopt;
+    }
+
+    bool folderExists(const QString& path) const
+    {
+        const std::optional<QString> inside = inFolder(path);
+        if (!m_folder || !inside)
+            return false;
+        if (inside->isEmpty())
+            return true;
+        for (const QString& name : m_folder->names)
+            if (name.startsWith(*inside + QLatin1Char('/'), Qt::CaseInsensitive))
+                return true;
+        return false;
+    }
+
+    // The files of a folder that match a mask ("*.gif"), sorted by name as a file list shows them.
+    QStringList folderListing(const QString& path, const QString& mask) const
+    {
+        const std::optional<QString> inside = inFolder(path);
+        QStringList out;
+        if (!m_folder || !inside)
+            return out;
+        const QString prefix = inside->isEmpty() ? QString() : *inside + QLatin1Char('/');
+        const QRegularExpression pattern(
+            QRegularExpression::wildcardToRegularExpression(mask.isEmpty() ? QStringLiteral("*") : mask),
+            QRegularExpression::CaseInsensitiveOption);
+        for (const QString& name : m_folder->names) {
+            const QString rest = name.mid(prefix.size());
+            if (name.startsWith(prefix, Qt::CaseInsensitive) && !rest.contains(QLatin1Char('/')) &&
+                pattern.match(rest).hasMatch())
+                out.append(rest);
+        }
+        out.sort(Qt::CaseInsensitive);
+        return out;
+    }
+
+    // A picture file of the working folder loaded into an image or bitmap: its first frame becomes the
+    // owner's surface, its class and number of frames are noted for the program to read.
+    void loadPicture(FormObject& owner, const QString& path)
+    {
+        const std::optional<QString> name = folderFile(path);
+        if (!name) {
+            raise(QStringLiteral("Cannot open file \"%1\". The system cannot find the file specified").arg(path));
+            return;
+        }
+        QByteArray bytes = m_folder->bytes ? m_folder->bytes(*name) : QByteArray();
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const int frames = std::max(1, reader.imageCount());
+        const QImage picture = reader.read();
+        const QString extension = name->section(QLatin1Char('.'), -1).toLower();
+        owner.values.insert(QStringLiteral("Picture.ClassName"),
+                            extension == QLatin1String("gif")   ? QStringLiteral("TGIFImage")
+                            : extension == QLatin1String("ico") ? QStringLiteral("TIcon")
+                            : extension == QLatin1String("wmf") || extension == QLatin1String("emf")
+                                ? QStringLiteral("TMetafile")
+                            : extension == QLatin1String("jpg") ? QStringLiteral("TJPEGImage")
+                                                                : QStringLiteral("TBitmap"));
+        owner.values.insert(QStringLiteral("Picture.Frames"), QString::number(frames));
+        // A metafile the figures cannot decode keeps the picture the exercise's files give the image.
+        if (picture.isNull())
+            return;
+        SampleCanvas loaded(picture.size(), Qt::white);
+        loaded.draw(QPoint(0, 0), picture, false);
+        m_canvases.insert(owner.name, loaded);
     }
 
     // ---- canvases ----
@@ -2081,6 +2183,8 @@ private:
                 const QSize size = m_canvases.contains(object->name) ? m_canvases.value(object->name).size() : QSize();
                 return integer(name.endsWith(QLatin1String("width")) ? size.width() : size.height());
             }
+            if (name == QLatin1String("picture.bitmap.images.count") || name == QLatin1String("picture.images.count"))
+                return integer(object->number(QStringLiteral("Picture.Frames"), 1));
             if (name == QLatin1String("boundsrect"))
                 return rectRecord(
                     QRect(object->number(QStringLiteral("Left"), 0), object->number(QStringLiteral("Top"), 0),
@@ -2245,6 +2349,13 @@ private:
                     object->values.insert(fileName(*object, name), text(value));
                 return;
             }
+            // A file list shows the files of its folder that match its mask.
+            if (name == QLatin1String("directory") && object->className == QLatin1String("TFileListBox")) {
+                object->values.insert(QStringLiteral("Directory"), text(value));
+                object->lists.insert(QStringLiteral("Items.Strings"),
+                                     folderListing(text(value), object->value(QStringLiteral("Mask"))));
+                return;
+            }
             // Objects and records that the figures do not show: an icon given to an image, a font handle.
             if (isReference(value) || isRecord(value))
                 return;
@@ -2351,6 +2462,9 @@ private:
         const QList<QVariant> arguments = path.last().arguments;
         if (method == QLatin1String("picture.assign") || method == QLatin1String("picture.bitmap.assign"))
             return givePicture(*object, arguments.value(0));
+        if (method == QLatin1String("picture.loadfromfile") ||
+            (object->className == QLatin1String("TBitmap") && method == QLatin1String("loadfromfile")))
+            return loadPicture(*object, text(arguments.value(0)));
         if (method == QLatin1String("setbounds")) {
             const char* names[] = {"Left", "Top", "Width", "Height"};
             for (int i = 0; i < 4; ++i) {
@@ -2549,8 +2663,11 @@ private:
             raise(QStringLiteral("'%1' is not a valid floating point value").arg(text(a[0])));
             return 0.0;
         }
-        if (f == QLatin1String("fileexists") || f == QLatin1String("directoryexists"))
-            return false; // the sample session has no files of its own
+        // The sample machine's files are those of its working folder.
+        if (f == QLatin1String("fileexists") && needs(1))
+            return folderFile(text(a[0])).has_value();
+        if (f == QLatin1String("directoryexists") && needs(1))
+            return folderExists(text(a[0]));
         if (f == QLatin1String("extractfilename") && needs(1))
             return text(a[0]).section(QRegularExpression(QStringLiteral("[\\\\/]")), -1);
         if (f == QLatin1String("formatdatetime") && needs(2))
@@ -2791,6 +2908,7 @@ private:
     QHash<QString, SampleCanvas>& m_canvases;
     QHash<QString, FormObject>& m_objects;
     quint32& m_random;
+    const SampleRun::Folder* m_folder;
     int& m_steps;
     int m_depth = 0;
     QHash<QString, QVariant> m_locals;
@@ -3016,7 +3134,8 @@ bool SampleRun::runHandler(const QString& name, const QString& sender, const QLi
     if (at < 0)
         return false;
     int steps = 0;
-    Interpreter interpreter(tokens, State{m_form, m_globals, m_message, m_canvases, m_objects, m_random}, steps);
+    Interpreter interpreter(
+        tokens, State{m_form, m_globals, m_message, m_canvases, m_objects, m_random, m_folder.get()}, steps);
     QList<QVariant> arguments{sender.isEmpty() ? QVariant(QStringLiteral("nil")) : reference(sender)};
     arguments += more;
     if (!interpreter.run(at, arguments))
@@ -3057,7 +3176,9 @@ void SampleRun::typeSamples(bool badInput)
         if (object->className != QLatin1String("TEdit") && object->className != QLatin1String("TMaskEdit") &&
             object->className != QLatin1String("TLabeledEdit"))
             continue;
-        if (!object->value(QStringLiteral("Text")).isEmpty() || object->flag(QStringLiteral("ReadOnly"), false))
+        // The pupil types only where the program lets him: into empty fields that are enabled and writable.
+        if (!object->value(QStringLiteral("Text")).isEmpty() || object->flag(QStringLiteral("ReadOnly"), false) ||
+            !object->flag(QStringLiteral("Enabled"), true))
             continue;
         const QString name = object->name.toLower();
         QString sample;

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,6 +24,14 @@
 class SampleRun final {
 public:
     SampleRun(FormObject form, const QString& unitSource);
+
+    // The sample machine's working folder C:\DELPHIFILES: the paths of its files inside it ("CALC.WMF",
+    // "gif/001.gif") and how to read one. Without it the machine has no files at all.
+    struct Folder {
+        QStringList names;
+        std::function<QByteArray(const QString& name)> bytes;
+    };
+    void setWorkingFolder(std::shared_ptr<const Folder> folder) { m_folder = std::move(folder); }
 
     struct Message {
         QString caption;
@@ -93,4 +102,5 @@ private:
     QHash<QString, FormObject> m_objects;
     // The state of Random, which goes on from handler to handler.
     quint32 m_random = 1;
+    std::shared_ptr<const Folder> m_folder;
 };
