@@ -5,6 +5,7 @@
 #include "IdeParts.h"
 #include "PictureMotifs.h"
 #include "ResourceFiles.h"
+#include "SampleCanvas.h"
 #include "SampleRun.h"
 #include "Sketch.h"
 #include "WindowsCyrillic.h"
@@ -44,7 +45,7 @@ const struct {
     {"компонента ActionList", Kind::ActionListEditor},
     {"Редактора строк", Kind::StringListEditor},
     {"Редакора строк", Kind::StringListEditor},
-    {"названия столбцов", Kind::StringListEditor},
+    {"названия столбцов", Kind::CollectionEditor},
     {"фильтров", Kind::FilterEditor},
     {"меню", Kind::MenuDesigner},
     {"Объекты проекта", Kind::ObjectTreeView},
@@ -476,6 +477,40 @@ void stringListEditor(Sketch& sketch, const QStringList& lines)
                 Sketch::uiFont(11));
 }
 
+// The editor of a collection property (a list view's Columns): a tool bar to add, delete and move items, and
+// the items as "0 - №", by their captions.
+void collectionEditor(Sketch& sketch, const QString& form, const QString& owner, const QString& property,
+                      const QStringList& items)
+{
+    const QRect client =
+        sketch.window(sketch.bounds(), QStringLiteral("Editing %1.%2.%3").arg(form, owner, property), true, true);
+    // Add New, Delete Selected, then Move Up and Move Down after a gap.
+    const QRect bar(client.left(), client.top(), client.width(), 28);
+    sketch.fill(bar, Sketch::kFace);
+    sketch.frameLine(QRect(bar.left() - 2, bar.bottom() - 1, bar.width() + 4, 2));
+    QPainter& p = sketch.painter();
+    for (int i = 0; i < 4; ++i) {
+        const QRect b(bar.left() + 3 + i * 24 + (i >= 2 ? 8 : 0), bar.top() + 3, 23, 22);
+        sketch.raised(b);
+        if (i < 2) {
+            sketch.glyph(b.adjusted(3, 3, -4, -4), i == 0 ? 0 : 10);
+            continue;
+        }
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 128));
+        const QPoint c = b.center();
+        p.drawPolygon(i == 2 ? QPolygon({c + QPoint(-5, 3), c + QPoint(5, 3), c + QPoint(0, -3)})
+                             : QPolygon({c + QPoint(-5, -3), c + QPoint(5, -3), c + QPoint(0, 3)}));
+        p.restore();
+    }
+    const QRect list(client.left(), bar.bottom() + 1, client.width(), client.bottom() - bar.bottom());
+    QStringList rows;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        rows.append(QStringLiteral("%1 - %2").arg(i).arg(items[i]));
+    sketch.listBox(list, rows, 0);
+}
+
 void filterEditor(Sketch& sketch, const QList<QPair<QString, QString>>& rows)
 {
     const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("Filter Editor"),
@@ -671,8 +706,16 @@ int imageCount(const ExerciseTables::Exercise& exercise)
     return match.hasMatch() ? std::clamp(match.captured(1).toInt(), 1, 40) : 8;
 }
 
-void imageListEditor(Sketch& sketch, const FormObject& form, int count)
+void imageListEditor(Sketch& sketch, const FormObject& form, const QString& resourceFiles, int count)
 {
+    // The exercise's own pictures when it has them, else pictures of the drawing set.
+    const auto image = [&](const QRect& area, int index) {
+        const QImage picture = FormPainter::listPicture(resourceFiles, index);
+        if (picture.isNull())
+            sketch.glyph(area, index);
+        else
+            sketch.painter().drawImage(area, SampleCanvas::withoutBackground(picture));
+    };
     QString list = QStringLiteral("ImageList1");
     for (const FormObject* o : form.all())
         if (o->className == QLatin1String("TImageList")) {
@@ -689,7 +732,7 @@ void imageListEditor(Sketch& sketch, const FormObject& form, int count)
     sketch.groupBox(selected, QStringLiteral("Selected Image"));
     const QRect preview(selected.left() + 10, selected.top() + 20, 82, 82);
     sketch.sunken(preview);
-    sketch.glyph(preview.adjusted(17, 17, -17, -17), 0);
+    image(preview.adjusted(17, 17, -17, -17), 0);
     const int x = preview.right() + 12;
     sketch.label(QPoint(x, selected.top() + 20), QStringLiteral("Transparent Color:"));
     sketch.combo(QRect(x, selected.top() + 36, 110, 21), QStringLiteral("clFuchsia"));
@@ -712,7 +755,7 @@ void imageListEditor(Sketch& sketch, const FormObject& form, int count)
         const QRect cell(strip.left() + 4 + i * kCell, strip.top() + 4, kCell - 4, kCell - 4);
         sketch.fill(cell, i == 0 ? Sketch::kSelection : QColor(240, 240, 240));
         sketch.fill(cell.adjusted(2, 2, -2, -2), Qt::white);
-        sketch.glyph(cell.adjusted(9, 9, -9, -9), i);
+        image(cell.adjusted(10, 10, -10, -10), i);
         sketch.text(QRect(cell.left(), cell.bottom() + 1, cell.width(), 13), QString::number(i), Qt::AlignCenter,
                     Sketch::uiFont(10));
     }
@@ -734,16 +777,20 @@ int actionGlyph(const QString& name)
     return 7;
 }
 
-void actionListEditor(Sketch& sketch, const FormObject& form)
+void actionListEditor(Sketch& sketch, const FormObject& form, const QString& resourceFiles)
 {
     QString list = QStringLiteral("ActionList1");
     QList<QPair<QString, QString>> actions; // name, category
+    QHash<QString, int> images;             // the ImageIndex of each action that has one
     for (const FormObject* o : form.all()) {
         if (o->className != QLatin1String("TActionList"))
             continue;
         list = o->name;
-        for (const FormObject& action : o->children)
+        for (const FormObject& action : o->children) {
             actions.append({action.name, action.value(QStringLiteral("Category"), QStringLiteral("(No Category)"))});
+            if (action.has(QStringLiteral("ImageIndex")))
+                images.insert(action.name, action.number(QStringLiteral("ImageIndex"), -1));
+        }
         break;
     }
     if (actions.isEmpty()) {
@@ -789,9 +836,18 @@ void actionListEditor(Sketch& sketch, const FormObject& form)
     const QRect actionList(split + 4, body.top() + 16, body.right() - split - 4, body.height() - 16);
     sketch.sunken(actionList);
     int y = actionList.top() + 3;
-    for (qsizetype i = 0; i < names.size() && y + 18 < actionList.bottom(); ++i, y += 18)
-        row(sketch, QRect(actionList.left() + 3, y, actionList.width() - 6, 18), names[i], actionGlyph(names[i]),
-            i == 0, 1);
+    for (qsizetype i = 0; i < names.size() && y + 18 < actionList.bottom(); ++i, y += 18) {
+        const QRect area(actionList.left() + 3, y, actionList.width() - 6, 18);
+        // An action shows the picture of the image list it names, else one of the drawing set.
+        const QImage picture = FormPainter::listPicture(resourceFiles, images.value(names[i], -1));
+        if (picture.isNull()) {
+            row(sketch, area, names[i], actionGlyph(names[i]), i == 0, 1);
+        } else {
+            sketch.painter().drawImage(QRect(area.left() + 2, area.top() + 1, 16, 16),
+                                       SampleCanvas::withoutBackground(picture));
+            row(sketch, area.adjusted(20, 0, 0, 0), names[i], -1, i == 0);
+        }
+    }
 }
 
 void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise)
@@ -1083,9 +1139,12 @@ QList<ExerciseFigures::Stage> ExerciseFigures::stages(const QStringList& caption
         if (kindOf(caption) == Kind::FormDesign) {
             stage.secondForm = caption.contains(QLatin1String("Form2")) || mentions(caption, "второго окна");
             stage.partial = mentions(caption, "на данный момент") || mentions(caption, "на данном этапе") ||
-                            mentions(caption, "Начальн") || mentions(caption, "Начало работы");
+                            mentions(caption, "Начало работы");
+            // "Начальное расположение компонентов", "Начальный интерфейс": every component placed, nothing set
+            // yet, the form itself included.
+            stage.initial = mentions(caption, "Начальн");
             stage.defaults = (mentions(caption, "Расположение компонентов") && !mentions(caption, "на данном этапе")) ||
-                             mentions(caption, "Компоненты формы");
+                             mentions(caption, "Компоненты формы") || stage.initial;
             if (stage.partial) {
                 partials[stage.secondForm ? 1 : 0].append(out.size());
                 // "Начало работы - поле Memo": only the component the caption names.
@@ -1159,6 +1218,17 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
         if (!kept.isEmpty() || stage.share < 1.0)
             out.children = kept;
     }
+    if (stage.partial || stage.defaults) {
+        // Bars are placed first and filled later: their buttons and the menu's items are not there yet.
+        const auto empty = [](const auto& self, FormObject& o) -> void {
+            o.children.removeIf([](const FormObject& child) {
+                return child.className == QLatin1String("TToolButton") || child.className == QLatin1String("TMenuItem");
+            });
+            for (FormObject& child : o.children)
+                self(self, child);
+        };
+        empty(empty, out);
+    }
     if (stage.defaults) {
         // As dropped from the palette: captions and texts are the names, fonts and colours the defaults.
         const auto reset = [](const auto& self, FormObject& o) -> void {
@@ -1191,6 +1261,12 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
         };
         for (FormObject& child : out.children)
             reset(reset, child);
+    }
+    if (stage.initial) {
+        // A new form is a plain window: its border, colour and behaviour are set later.
+        for (const char* key : {"BorderStyle", "Color", "TransparentColor", "TransparentColorValue", "FormStyle",
+                                "AlphaBlend", "AlphaBlendValue", "WindowState"})
+            out.values.remove(QLatin1String(key));
     }
     return out;
 }
@@ -1419,6 +1495,19 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             stringListEditor(sketch, lines);
             break;
         }
+        case Kind::CollectionEditor: {
+            QString owner;
+            const FormObject form = formFor(exercise, false);
+            QStringList items = editedStrings(form, caption, &owner);
+            if (owner.isEmpty()) {
+                items = {QStringLiteral("Столбец 1"), QStringLiteral("Столбец 2")};
+                owner = QStringLiteral("ListView1");
+                if (sources.form1)
+                    m_warnings.append(QStringLiteral("%1: the form has no collection for the editor").arg(where));
+            }
+            collectionEditor(sketch, form.name, owner, QStringLiteral("Columns"), items);
+            break;
+        }
         case Kind::FilterEditor: {
             QString owner;
             QList<QPair<QString, QString>> rows = filters(formFor(exercise, false), caption, &owner);
@@ -1443,10 +1532,10 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             objectTreeView(sketch, formFor(exercise, false));
             break;
         case Kind::ImageListEditor:
-            imageListEditor(sketch, formFor(exercise, false), imageCount(exercise));
+            imageListEditor(sketch, formFor(exercise, false), options.resourceFiles, imageCount(exercise));
             break;
         case Kind::ActionListEditor:
-            actionListEditor(sketch, formFor(exercise, false));
+            actionListEditor(sketch, formFor(exercise, false), options.resourceFiles);
             break;
         case Kind::ProjectOptions:
             projectOptions(sketch, exercise);

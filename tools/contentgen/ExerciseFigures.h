@@ -4,9 +4,9 @@
 #include "FormFile.h"
 
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QPair>
-#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -22,8 +22,9 @@ struct ExerciseFigure;
 // (Unit1.dfm, Unit2.dfm) and its main unit in the listings folder. The caption of a figure decides what it
 // shows, through a table of caption patterns: the form at design time (all components, the first of them "at
 // this stage", or only placed with their default captions), the running program, the code editor, or one of
-// the environment's dialogs (saving, fonts, picture editor, string list editor, filter editor, menu designer,
-// object tree, image list and action list editors, project options, browse for folder) or the desktop.
+// the environment's dialogs (saving, fonts, picture editor, string list editor, collection editor, filter
+// editor, menu designer, object tree, image list and action list editors, project options, browse for folder)
+// or the desktop.
 class ExerciseFigures final {
 public:
     enum class Kind {
@@ -35,6 +36,7 @@ public:
         FontDialog,
         PictureEditor,
         StringListEditor,
+        CollectionEditor,
         FilterEditor,
         MenuDesigner,
         ObjectTreeView,
@@ -52,6 +54,7 @@ public:
     struct Stage {
         bool secondForm = false; // Form2 (Unit2.dfm) instead of Form1
         bool defaults = false;   // components only placed: captions and texts are still their names
+        bool initial = false;    // the first look of the window: the form's own border and colours not set yet
         bool partial = false;    // only the first components, the rest come in later figures
         double share = 1.0;      // the part of the components a partial figure shows
         QString onlyClass;       // a partial figure that names one kind of component shows only those ("TMemo")

@@ -4,6 +4,7 @@
 #include "FormFile.h"
 #include "IdeParts.h"
 #include "PictureMotifs.h"
+#include "ResourcePictures.h"
 #include "SampleCanvas.h"
 #include "Sketch.h"
 
@@ -228,6 +229,7 @@ struct Look {
 struct Context {
     Sketch& sketch;
     const FormPainter::Options& options;
+    const FormObject& form;
     int imageIndex = 0;
 };
 
@@ -905,7 +907,16 @@ void toolBar(Context& c, const FormObject& o, const QRect& r, const Look& look)
         const QRect b(left, r.top() + 2, width, height);
         if (!flat)
             c.sketch.raised(b);
-        c.sketch.glyph(b.adjusted(3, 3, -4, -4), child.number(QStringLiteral("ImageIndex"), 0));
+        // A button of an action shows the action's picture.
+        const FormObject* action =
+            child.has(QStringLiteral("Action")) ? c.form.find(child.value(QStringLiteral("Action"))) : nullptr;
+        const int index = (action ? action : &child)->number(QStringLiteral("ImageIndex"), 0);
+        const QImage picture = FormPainter::listPicture(c.options.resourceFiles, index);
+        if (picture.isNull())
+            c.sketch.glyph(b.adjusted(3, 3, -4, -4), index);
+        else
+            c.sketch.painter().drawImage(QRect(b.center() - QPoint(7, 7), QSize(16, 16)),
+                                         SampleCanvas::withoutBackground(picture));
         x = left + width;
     }
 }
@@ -1338,6 +1349,15 @@ const QStringList& FormPainter::colourNames()
     return names;
 }
 
+QImage FormPainter::listPicture(const QString& resourceFiles, int index)
+{
+    // The tool-bar pictures of the text editor, which its image list holds.
+    if (resourceFiles.contains(QLatin1String("18 FILES BMP"), Qt::CaseInsensitive) && index >= 0 &&
+        index < ResourcePictures::kButtonCount)
+        return ResourcePictures::button(index + 1);
+    return QImage();
+}
+
 QImage FormPainter::picture(const QString& hex, bool classNamed)
 {
     if (hex.isEmpty())
@@ -1435,7 +1455,7 @@ QSize FormPainter::windowSize(const FormObject& form)
     return QSize(std::clamp(width, 40, 4000), std::clamp(height, 30, 4000));
 }
 
-void FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options)
+QRect FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options)
 {
     const QString border = form.value(QStringLiteral("BorderStyle"), QStringLiteral("bsSizeable"));
     QRect client = outer;
@@ -1467,14 +1487,31 @@ void FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& fo
     // What the program drew on the form itself lies under its controls.
     if (options.canvases && options.canvases->contains(form.name))
         sketch.painter().drawImage(client.topLeft(), options.canvases->value(form.name).image());
-    Context context{sketch, options};
+    Context context{sketch, options, form};
     paintChildren(context, form, client, look);
+    return client;
 }
 
 QImage FormPainter::render(const FormObject& form, const Options& options, QSize size)
 {
     const QSize natural = windowSize(form);
     const qreal scale = std::min({1.0, qreal(size.width()) / natural.width(), qreal(size.height()) / natural.height()});
+    if (scale < kSmallestScale) {
+        // A picture far smaller than the window would make all of it unreadable: it shows the window's top left
+        // corner, its title bar and first row of controls, at full size or as little smaller as that needs.
+        QImage whole = Sketch::canvas(natural.width(), natural.height());
+        QRect client;
+        {
+            Sketch sketch(whole);
+            client = paint(sketch, whole.rect(), form, options);
+        }
+        const qreal corner = std::clamp(qreal(size.height()) / (client.top() + kFirstRow), kSmallestScale, 1.0);
+        if (corner < 1.0)
+            whole = whole.scaled((QSizeF(natural) * corner).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage picture = Sketch::canvas(size.width(), size.height());
+        QPainter(&picture).drawImage(0, 0, whole);
+        return picture;
+    }
     const QSize drawn(qCeil(size.width() / scale - 0.001), qCeil(size.height() / scale - 0.001));
     QImage image = Sketch::canvas(drawn.width(), drawn.height());
     {

@@ -41,11 +41,16 @@ public:
 
     // The outer size of the form's window, from Width and Height or from its client size.
     static QSize windowSize(const FormObject& form);
-    // Draws the form's window into outer (its border, title bar and menu bar included).
-    static void paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options);
+    // Draws the form's window into outer (its border, title bar and menu bar included); returns its client
+    // area.
+    static QRect paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options);
     // The form's window fitted to a picture of `size`: drawn at its own size or larger so that it fills the
-    // picture, and scaled down smoothly when it is larger than the picture.
+    // picture, and scaled down smoothly when it is larger than the picture; a picture that would scale it
+    // below kSmallestScale shows only its top left corner, no smaller than that.
     static QImage render(const FormObject& form, const Options& options, QSize size);
+    static constexpr double kSmallestScale = 0.6;
+    // The height of the first row of controls under the title bar, which a corner of a window shows.
+    static constexpr int kFirstRow = 44;
 
     // A Delphi colour value ("clNavy", "clBtnFace", "$00FF8000", "16711680") as a colour; `fallback` when
     // the value is none of these.
@@ -62,6 +67,8 @@ public:
     // The picture of a form file's binary property: Glyph.Data is a bitmap after its byte count, Picture.Data
     // (classNamed) names the graphic's class first. A null image when the data is no picture.
     static QImage picture(const QString& hex, bool classNamed);
+    // The index-th picture of an image list when the exercise's files fill image lists, else a null image.
+    static QImage listPicture(const QString& resourceFiles, int index);
     // The classes the designer shows as icons because they have no window of their own.
     static bool isNonVisual(const FormObject& object);
 };
