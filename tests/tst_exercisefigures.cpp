@@ -106,7 +106,9 @@ int differing(const QImage& a, const QImage& b, const QRect& area)
     return count;
 }
 
-// A drawing, not a blank rectangle: enough colours, none of them covering nearly everything.
+// A drawing, not a blank rectangle: enough colours, none of them covering nearly everything. A window whose
+// components are only placed may be mostly one empty container of the face colour (a scroll box filling the
+// form under a row of buttons), so the largest colour may cover up to 92 percent.
 bool looksDrawn(const QImage& image, QString* why)
 {
     QHash<QRgb, int> counts;
@@ -118,7 +120,7 @@ bool looksDrawn(const QImage& image, QString* why)
         largest = std::max(largest, count);
     const int sampled = ((image.width() + 1) / 2) * ((image.height() + 1) / 2);
     *why = QStringLiteral("%1 colours, the largest covers %2 of %3").arg(counts.size()).arg(largest).arg(sampled);
-    return counts.size() >= 8 && largest < sampled * 9 / 10;
+    return counts.size() >= 8 && largest < sampled * 92 / 100;
 }
 
 QString listingsFolder()

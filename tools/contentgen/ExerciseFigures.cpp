@@ -5,6 +5,7 @@
 #include "IdeParts.h"
 #include "PictureMotifs.h"
 #include "ResourceFiles.h"
+#include "ResourcePictures.h"
 #include "SampleCanvas.h"
 #include "SampleRun.h"
 #include "Sketch.h"
@@ -917,24 +918,6 @@ void browseForFolder(Sketch& sketch, const QString& prompt)
     }
 }
 
-// A butterfly sprite of the desktop animation.
-void butterfly(QPainter& p, const QPointF& at, qreal size, const QColor& wing)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.translate(at);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(wing);
-    p.drawEllipse(QPointF(-size * 0.45, -size * 0.25), size * 0.45, size * 0.35);
-    p.drawEllipse(QPointF(size * 0.45, -size * 0.25), size * 0.45, size * 0.35);
-    p.setBrush(wing.lighter(130));
-    p.drawEllipse(QPointF(-size * 0.3, size * 0.25), size * 0.3, size * 0.25);
-    p.drawEllipse(QPointF(size * 0.3, size * 0.25), size * 0.3, size * 0.25);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(0, 0), size * 0.08, size * 0.45);
-    p.restore();
-}
-
 void desktop(Sketch& sketch, const ExerciseTables::Exercise& exercise)
 {
     const QRect all = sketch.bounds();
@@ -947,16 +930,16 @@ void desktop(Sketch& sketch, const ExerciseTables::Exercise& exercise)
         sketch.text(QRect(all.left(), icon.bottom() + 2, 68, 24), QString::fromUtf8(icons[i]),
                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Sketch::uiFont(10), Qt::white);
     }
-    // The program draws its animation right on the desktop: a butterfly and the trail of its last frames.
-    const QColor wing(250, 150, 20);
-    const QPointF path[] = {{0.42, 0.62}, {0.52, 0.5}, {0.62, 0.42}, {0.74, 0.38}};
-    for (int i = 0; i < 4; ++i) {
-        QColor faded = wing;
-        faded.setAlpha(i == 3 ? 255 : 60 + i * 40);
-        butterfly(sketch.painter(), QPointF(all.width() * path[i].x(), all.height() * path[i].y()),
-                  i == 3 ? all.height() * 0.12 : all.height() * 0.08, faded);
-    }
     const QRect bar(all.left(), all.bottom() - 27, all.width(), 28);
+    // The program's window has no frame and a transparent background: only a frame of the animation shows,
+    // on its way to the right along the bottom of the desktop, just above the task bar.
+    const QImage frame = SampleCanvas::withoutBackground(ResourcePictures::butterfly(6));
+    const QSize size = frame.size() * 2 / 3;
+    sketch.painter().save();
+    sketch.painter().setRenderHint(QPainter::SmoothPixmapTransform, true);
+    sketch.painter().drawImage(QRect(QPoint(all.left() + all.width() * 55 / 100, bar.top() - size.height()), size),
+                               frame);
+    sketch.painter().restore();
     sketch.raised(bar);
     const QRect start(bar.left() + 3, bar.top() + 4, 54, bar.height() - 7);
     sketch.raised(start);

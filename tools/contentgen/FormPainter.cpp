@@ -1457,7 +1457,10 @@ QSize FormPainter::windowSize(const FormObject& form)
 
 QRect FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options)
 {
-    const QString border = form.value(QStringLiteral("BorderStyle"), QStringLiteral("bsSizeable"));
+    // The designer gives a form without a border its title bar all the same, so that it can be moved.
+    QString border = form.value(QStringLiteral("BorderStyle"), QStringLiteral("bsSizeable"));
+    if (options.designTime && border == QLatin1String("bsNone"))
+        border = QStringLiteral("bsSizeable");
     QRect client = outer;
     if (border != QLatin1String("bsNone"))
         client = sketch.window(outer, shownCaption(form.value(QStringLiteral("Caption"), form.name)), true,
@@ -1496,7 +1499,7 @@ QImage FormPainter::render(const FormObject& form, const Options& options, QSize
 {
     const QSize natural = windowSize(form);
     const qreal scale = std::min({1.0, qreal(size.width()) / natural.width(), qreal(size.height()) / natural.height()});
-    if (scale < kSmallestScale) {
+    if (scale < kCornerBelow) {
         // A picture far smaller than the window would make all of it unreadable: it shows the window's top left
         // corner, its title bar and first row of controls, at full size or as little smaller as that needs.
         QImage whole = Sketch::canvas(natural.width(), natural.height());
@@ -1505,7 +1508,7 @@ QImage FormPainter::render(const FormObject& form, const Options& options, QSize
             Sketch sketch(whole);
             client = paint(sketch, whole.rect(), form, options);
         }
-        const qreal corner = std::clamp(qreal(size.height()) / (client.top() + kFirstRow), kSmallestScale, 1.0);
+        const qreal corner = std::clamp(qreal(size.height()) / (client.top() + kFirstRow), kSmallestCorner, 1.0);
         if (corner < 1.0)
             whole = whole.scaled((QSizeF(natural) * corner).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         QImage picture = Sketch::canvas(size.width(), size.height());

@@ -46,9 +46,10 @@ public:
     static QRect paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options);
     // The form's window fitted to a picture of `size`: drawn at its own size or larger so that it fills the
     // picture, and scaled down smoothly when it is larger than the picture; a picture that would scale it
-    // below kSmallestScale shows only its top left corner, no smaller than that.
+    // below kCornerBelow shows only its top left corner, scaled no smaller than kSmallestCorner.
     static QImage render(const FormObject& form, const Options& options, QSize size);
-    static constexpr double kSmallestScale = 0.6;
+    static constexpr double kCornerBelow = 0.35;
+    static constexpr double kSmallestCorner = 0.6;
     // The height of the first row of controls under the title bar, which a corner of a window shows.
     static constexpr int kFirstRow = 44;
 

@@ -2393,6 +2393,9 @@ private:
         }
         if (name == QLatin1String("font.size"))
             object->values.remove(QStringLiteral("Font.Height"));
+        // A check box's State follows its Checked.
+        if (name == QLatin1String("checked"))
+            object->values.remove(QStringLiteral("State"));
         const QString key = fileName(*object, name);
         const bool changed = object->value(key) != text(value);
         object->values.insert(key, text(value));
@@ -3459,9 +3462,10 @@ bool SampleRun::changeOptions()
     }
     if (!check.isEmpty()) {
         FormObject* box = m_form.find(check);
-        box->values.insert(QStringLiteral("Checked"), box->flag(QStringLiteral("Checked"), false)
-                                                          ? QStringLiteral("False")
-                                                          : QStringLiteral("True"));
+        const bool checked = box->flag(QStringLiteral("Checked"), false) ||
+                             box->value(QStringLiteral("State")) == QLatin1String("cbChecked");
+        box->values.insert(QStringLiteral("Checked"), checked ? QStringLiteral("False") : QStringLiteral("True"));
+        box->values.remove(QStringLiteral("State"));
         fire(check, "OnClick");
     }
     if (!track.isEmpty()) {
