@@ -110,16 +110,10 @@ SampleCanvas::Tools SampleCanvas::tools(const FormObject& owner)
 
 void SampleCanvas::lineTo(const Tools& tools, QPoint to)
 {
+    // Windows leaves out the last point of a line, as a pixel-wide line with flat ends does.
     if (m_penPos != to) {
-        // Windows leaves out the last point of a line; a pixel-wide line stops one step short of it.
-        QPointF end = to;
-        if (tools.penWidth <= 1) {
-            const QPointF d = QPointF(to - m_penPos);
-            const double length = std::max(std::abs(d.x()), std::abs(d.y()));
-            end = QPointF(to) - d / length;
-        }
         Painter p(m_image, tools, true, false);
-        p->drawLine(QPointF(m_penPos), end);
+        p->drawLine(m_penPos, to);
     }
     m_penPos = to;
 }
