@@ -215,6 +215,7 @@ private slots:
     void smallPictureShowsTheWindowsCorner();
     void workingFolderFiles();
     void mediaPlayerButtons();
+    void projectOptionsFromTheInstruction();
 
     void everyCaptionHasAKind();
     void captionKinds_data();
@@ -1196,6 +1197,25 @@ void TestExerciseFigures::mediaPlayerButtons()
             three.pixelColor(player.left() + 25, player.top() + 15));
     QCOMPARE(three.pixelColor(player.left() + 10, player.top() + 3),
              three.pixelColor(player.left() + 6, player.top() + 3));
+}
+
+void TestExerciseFigures::projectOptionsFromTheInstruction()
+{
+    // The Project Options figure shows the title, extension and icon its instruction asks for; without the
+    // instruction, the exercise's name and no extension.
+    const QString articles = QDir(listingsFolder()).filePath(QStringLiteral("../articles"));
+    QVERIFY(QFileInfo::exists(articles + QStringLiteral("/doc/upr/upr4/upr06.txt")));
+    for (const int group : {3, 4}) {
+        const ExerciseTables::ExerciseFigure* options = ExerciseTables::figureOf(
+            group, group == 3 ? 5 : 6,
+            group == 3 ? ExerciseTables::FigureButton::Panel25 : ExerciseTables::FigureButton::Panel18);
+        QVERIFY(options && ExerciseFigures::kindOf(QString::fromUtf8(options->caption)) == Kind::ProjectOptions);
+        const QImage told = ExerciseFigures(listingsFolder(), articles).draw(*options);
+        const QImage untold = ExerciseFigures(listingsFolder()).draw(*options);
+        // The title field lies under the tabs; the title bar and the tabs are the same.
+        QVERIFY(differing(told, untold, QRect(90, 70, 250, 30)) > 50); // the title
+        QVERIFY(differing(told, untold, QRect(0, 0, told.width(), 60)) == 0);
+    }
 }
 
 void TestExerciseFigures::everyCaptionHasAKind()

@@ -851,8 +851,21 @@ void actionListEditor(Sketch& sketch, const FormObject& form, const QString& res
     }
 }
 
-void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise)
+// The project options the instruction asks for: the title and the file extension it names, the icon file it
+// loads from the exercise's files.
+void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise, const QString& instruction)
 {
+    static const QRegularExpression titled(QStringLiteral("поле \\**Title\\**[^«\\n]{0,40}«([^»]+)»"));
+    static const QRegularExpression extended(QStringLiteral("Target file extension\\**\\s+впиши\\s+(\\w+)"));
+    static const QRegularExpression iconFile(QStringLiteral("Load Icon[^\\n]*?([\\w-]+\\.ico)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch title = titled.match(instruction);
+    const QString extension = extended.match(instruction).captured(1);
+    const QRegularExpressionMatch icon = iconFile.match(instruction);
+    QImage iconPicture;
+    if (icon.hasMatch())
+        iconPicture = QImage::fromData(ResourceFiles::bytes(icon.captured(1)), "ICO");
+
     const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("Project Options for Project1.exe"),
                                         {QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Help")}, true);
     const QRect page = sketch.tabs(area.adjusted(0, 0, 0, -4),
@@ -862,22 +875,25 @@ void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise)
     const int x = settings.left() + 90;
     const int w = settings.right() - x - 10;
     sketch.label(QPoint(settings.left() + 10, settings.top() + 26), QStringLiteral("Title:"));
-    sketch.edit(QRect(x, settings.top() + 22, w, 21), exerciseName(exercise));
+    sketch.edit(QRect(x, settings.top() + 22, w, 21), title.hasMatch() ? title.captured(1) : exerciseName(exercise));
     sketch.label(QPoint(settings.left() + 10, settings.top() + 56), QStringLiteral("Help file:"));
     sketch.edit(QRect(x, settings.top() + 52, w - 84, 21), QString());
     sketch.button(QRect(x + w - 78, settings.top() + 50, 78, 25), QStringLiteral("Browse..."));
     sketch.label(QPoint(settings.left() + 10, settings.top() + 90), QStringLiteral("Icon:"));
-    const QRect icon(x, settings.top() + 86, 40, 40);
-    sketch.sunken(icon);
-    const bool saver = mentions(QString::fromUtf8(exercise.title), "ХРАНИТЕЛЬ");
-    PictureMotifs::draw(sketch.painter(), icon.adjusted(4, 4, -4, -4),
-                        saver ? PictureMotifs::Motif::Rocket : PictureMotifs::Motif::Landscape);
+    const QRect box(x, settings.top() + 86, 40, 40);
+    sketch.sunken(box);
+    if (!iconPicture.isNull())
+        sketch.painter().drawImage(QRect(box.center() - QPoint(15, 15), QSize(32, 32)), iconPicture);
+    else
+        PictureMotifs::draw(sketch.painter(), box.adjusted(4, 4, -4, -4),
+                            extension == QLatin1String("scr") ? PictureMotifs::Motif::Rocket
+                                                              : PictureMotifs::Motif::Landscape);
     sketch.button(QRect(x + 54, settings.top() + 94, 90, 25), QStringLiteral("Load Icon..."));
     const QRect output(page.left() + 6, settings.bottom() + 10, page.width() - 12, 60);
     if (output.bottom() < page.bottom() - 30) {
         sketch.groupBox(output, QStringLiteral("Output settings"));
         sketch.label(QPoint(output.left() + 10, output.top() + 28), QStringLiteral("Target file extension:"));
-        sketch.edit(QRect(output.left() + 140, output.top() + 24, 60, 21), saver ? QStringLiteral("scr") : QString());
+        sketch.edit(QRect(output.left() + 140, output.top() + 24, 60, 21), extension);
     }
     sketch.checkBox(QPoint(page.left() + 8, page.bottom() - 20), QStringLiteral("Default"), false);
 }
@@ -1254,7 +1270,22 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
     return out;
 }
 
-ExerciseFigures::ExerciseFigures(QString listingsFolder) : m_listingsFolder(std::move(listingsFolder)) {}
+ExerciseFigures::ExerciseFigures(QString listingsFolder, QString articlesFolder)
+    : m_listingsFolder(std::move(listingsFolder))
+    , m_articlesFolder(std::move(articlesFolder))
+{
+}
+
+QString ExerciseFigures::instructionOf(const ExerciseTables::Exercise& exercise) const
+{
+    if (m_articlesFolder.isEmpty() || !exercise.instruction)
+        return QString();
+    // The article's source beside the articles: doc\upr\upr3\upr05.rtf is doc/upr/upr3/upr05.txt.
+    const QString source =
+        treePath(exercise.instruction).replace(QRegularExpression(QStringLiteral("\\.rtf$")), QStringLiteral(".txt"));
+    bool windows = false;
+    return readText(QDir(m_articlesFolder).filePath(source), &windows);
+}
 
 QList<FormObject> ExerciseFigures::readForms(const QString& folder, const QString& name, const QString& where)
 {
@@ -1521,7 +1552,7 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             actionListEditor(sketch, formFor(exercise, false), options.resourceFiles);
             break;
         case Kind::ProjectOptions:
-            projectOptions(sketch, exercise);
+            projectOptions(sketch, exercise, instructionOf(exercise));
             break;
         case Kind::BrowseForFolder: {
             const QRegularExpressionMatch prompt =

@@ -75,8 +75,9 @@ public:
     // for them ("Объявление переменных"), else from the top of the unit.
     static QStringList codeLines(const QString& unit, const QString& caption);
 
-    // listingsFolder holds programs/prog{G}/upr{NN}/ with Unit1.pas, Unit1.dfm and Unit2.dfm.
-    explicit ExerciseFigures(QString listingsFolder);
+    // listingsFolder holds programs/prog{G}/upr{NN}/ with Unit1.pas, Unit1.dfm and Unit2.dfm; articlesFolder the
+    // sources of the instructions (doc/upr/upr{G}/upr{NN}.txt), whose words some dialogs show.
+    explicit ExerciseFigures(QString listingsFolder, QString articlesFolder = QString());
 
     // The picture of a figure at its picture size.
     QImage draw(const ExerciseTables::ExerciseFigure& row);
@@ -103,7 +104,11 @@ private:
     FormObject formFor(const ExerciseTables::Exercise& exercise, bool secondForm);
     QImage drawFigure(const ExerciseTables::ExerciseFigure& row, QStringList* notes);
 
+    // The source text of the exercise's instruction, empty when there is none.
+    QString instructionOf(const ExerciseTables::Exercise& exercise) const;
+
     QString m_listingsFolder;
+    QString m_articlesFolder;
     QHash<int, Sources> m_sources; // by exercise slot
     QStringList m_warnings;
     QStringList m_missingForms;

@@ -15,12 +15,15 @@
 
 // A sample session with an exercise program, for the figures of its running window: the program starts (its
 // OnCreate and OnShow handlers run), the pupil types sample values into the empty edits (their OnChange
-// handlers run) and presses the form's main button (its OnClick handler runs). The handlers are read from
-// the unit's source and run as far as their statements are the simple ones of the exercises: assignments,
-// if, case, for, while, repeat, try, the usual conversion and string functions, and the properties and
-// methods of the common components. A statement the runner does not know ends the handler there; what ran
-// before it stays, so the window shows a consistent state. Runs are bounded in steps, so no source can
-// make the runner hang. What the handlers draw on a Canvas is drawn on the owner's surface (canvases()).
+// handlers run), presses the form's main button (its OnClick handler runs), draws with the mouse, lets the
+// program run for a moment (its timers fire) and changes its options; before the window is drawn, the
+// program paints (OnPaint, OnDrawCell). The handlers are read from the unit's source and run as far as their
+// statements are the simple ones of the exercises: assignments, if, case, for, while, repeat, try, with,
+// records, arrays, sets, the usual conversion and string functions, and the properties and methods of the
+// common components and of their canvases. A statement the runner does not know ends the handler there;
+// what ran before it stays, so the window shows a consistent state. Runs are bounded in steps and timer
+// ticks, drawings in size, so no source can make the runner hang or exhaust memory. What the handlers draw
+// on a Canvas is drawn on the owner's surface (canvases()).
 class SampleRun final {
 public:
     SampleRun(FormObject form, const QString& unitSource);
