@@ -5,18 +5,25 @@
 #include "ExerciseFigures.h"
 #include "FormFile.h"
 #include "FormPainter.h"
+#include "GifClips.h"
 #include "PictureMotifs.h"
+#include "ResourceFiles.h"
+#include "ResourcePictures.h"
+#include "SampleCanvas.h"
 #include "SampleRun.h"
 #include "Sketch.h"
 #include "TestSupport.h"
 
 #include "screens/ExerciseTables.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QSet>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -78,6 +85,54 @@ const char* const kForm = R"(object Form1: TForm1
 end
 )";
 
+// A form to draw on: an image, a paint box, an owner-drawn grid, a timer and a default button.
+const char* const kCanvasForm = R"(object Form1: TForm1
+  Width = 400
+  Height = 300
+  object Label1: TLabel
+    Left = 8
+    Top = 200
+  end
+  object Image1: TImage
+    Left = 8
+    Top = 8
+    Width = 100
+    Height = 80
+  end
+  object PaintBox1: TPaintBox
+    Left = 120
+    Top = 8
+    Width = 60
+    Height = 40
+    OnPaint = PaintBox1Paint
+  end
+  object DrawGrid1: TDrawGrid
+    Left = 200
+    Top = 8
+    Width = 70
+    Height = 30
+    ColCount = 3
+    RowCount = 2
+    FixedCols = 0
+    FixedRows = 0
+    DefaultColWidth = 20
+    DefaultRowHeight = 10
+    OnDrawCell = DrawGrid1DrawCell
+  end
+  object Timer1: TTimer
+    Enabled = False
+    Interval = 100
+    OnTimer = Timer1Timer
+  end
+  object Button1: TButton
+    Left = 300
+    Top = 200
+    Default = True
+    OnClick = Button1Click
+  end
+end
+)";
+
 FormObject parsed(const QString& text)
 {
     const FormFile::Result result = FormFile::parse(text);
@@ -106,7 +161,9 @@ int differing(const QImage& a, const QImage& b, const QRect& area)
     return count;
 }
 
-// A drawing, not a blank rectangle: enough colours, none of them covering nearly everything.
+// A drawing, not a blank rectangle: enough colours, none of them covering nearly everything. A window whose
+// components are only placed may be mostly one empty container of the face colour (a scroll box filling the
+// form under a row of buttons), so the largest colour may cover up to 92 percent.
 bool looksDrawn(const QImage& image, QString* why)
 {
     QHash<QRgb, int> counts;
@@ -118,7 +175,7 @@ bool looksDrawn(const QImage& image, QString* why)
         largest = std::max(largest, count);
     const int sampled = ((image.width() + 1) / 2) * ((image.height() + 1) / 2);
     *why = QStringLiteral("%1 colours, the largest covers %2 of %3").arg(counts.size()).arg(largest).arg(sampled);
-    return counts.size() >= 8 && largest < sampled * 9 / 10;
+    return counts.size() >= 8 && largest < sampled * 92 / 100;
 }
 
 QString listingsFolder()
@@ -146,6 +203,19 @@ private slots:
     void sampleRunStopsAtTheUnknown();
     void mainButtonAndNamedCommand();
     void programChangesFireEvents();
+    void whatThePupilDoes();
+    void canvasDrawing_data();
+    void canvasDrawing();
+    void canvasesShownWhereTheirOwnersStand();
+    void hostileDrawingIsBounded_data();
+    void hostileDrawingIsBounded();
+    void workingFolderOfTheSampleMachine();
+    void pupilDrawsAndChangesOptions();
+    void glyphsFromFormFiles();
+    void smallPictureShowsTheWindowsCorner();
+    void workingFolderFiles();
+    void mediaPlayerButtons();
+    void projectOptionsFromTheInstruction();
 
     void everyCaptionHasAKind();
     void captionKinds_data();
@@ -519,6 +589,52 @@ void TestExerciseFigures::sampleRun_data()
         << "Label1"
         << "Caption"
         << "2:11";
+    QTest::newRow("Sender, as and an object in brackets")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n  Label1.Caption := (Sender as TButton).Caption;\n"
+           "  if Sender = Button1 then\n    Label1.Caption := Label1.Caption + '!';\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "Сложить!";
+    QTest::newRow("records, arrays of two dimensions and dynamic arrays")
+        << "procedure TForm1.Button1Click(Sender: TObject);\n"
+           "var R: TRect; M: array[1..2, 1..3] of Integer; D: array of string; I, J: Integer;\nbegin\n"
+           "  R := Rect(10, 20, 50, 60);\n  R.Left := R.Right - 5;\n"
+           "  for I := 1 to 2 do\n    for J := 1 to 3 do\n      M[I, J] := I * 10 + J;\n"
+           "  SetLength(D, 2);\n  D[High(D)] := 'б';\n"
+           "  Label1.Caption := Format('%d %d %d%s', [R.Left, M[2, 3], Length(D), D[1]]);\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "45 23 2б";
+    // The right side of "or" is not evaluated when the left one is true: A[0] would be out of range.
+    QTest::newRow("enumerations, sets with ranges, short-circuit or")
+        << "type\n  TTool = (tlPen, tlLine, tlBox);\nconst\n  Letters = ['a'..'z', 'ё'];\n"
+           "procedure TForm1.Button1Click(Sender: TObject);\nvar T: TTool; S: string; A: array[1..2] of Integer;\n"
+           "begin\n  T := TTool(2);\n  S := '';\n  if T = tlBox then S := 'box';\n"
+           "  if ('q' in Letters) and not ('Q' in Letters) then S := S + '+';\n"
+           "  if (S <> '') or (A[0] > 0) then S := S + '0';\n  Label1.Caption := S;\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "box+0";
+    QTest::newRow("colours are the library's numbers")
+        << "procedure TForm1.Button1Click(Sender: TObject);\nvar C: TColor;\nbegin\n  C := clBtnFace;\n"
+           "  Label1.Caption := IntToHex(C, 8) + ' ' + IntToHex(ColorToRGB(C), 6) + ' ' +\n"
+           "    IntToStr(GetRValue(ColorToRGB(clRed))) + ' ' + IntToStr(StringToColor('clNavy'));\nend;"
+        << ""
+        << "Label1"
+        << "Caption"
+        << "8000000F C8D0D4 255 8388608";
+    QTest::newRow("a string list the program makes, filled by GetColorValues")
+        << "procedure TForm1.AddName(const S: string);\nbegin\n  if Pos('Gr', S) > 0 then\n    Names.Add(S);\nend;\n"
+           "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n  Names := TStringList.Create;\n"
+           "  Names.Sorted := True;\n  GetColorValues(AddName);\n"
+           "  Label1.Caption := IntToStr(Names.Count) + ' ' + Names[0];\nend;"
+        << "    Names: TStringList;"
+        << "Label1"
+        << "Caption"
+        << "7 clGradientActiveCaption";
 }
 
 void TestExerciseFigures::sampleRun()
@@ -669,6 +785,439 @@ void TestExerciseFigures::programChangesFireEvents()
     QVERIFY(!form.find(QStringLiteral("TrackBar1"))->has(QStringLiteral("Position")));
 }
 
+void TestExerciseFigures::whatThePupilDoes()
+{
+    // The pupil types only into fields that take text, presses no button of a program that works by itself
+    // (a timer runs from the start) unless it is the default one, and uses the menu when there is no button.
+    const QString counting = unit(
+        QStringLiteral("    Ticks, Slow: Integer;"),
+        QStringLiteral("procedure TForm1.Timer1Timer(Sender: TObject);\nbegin\n  Inc(Ticks);\n"
+                       "  Label1.Caption := IntToStr(Ticks) + '/' + IntToStr(Slow);\nend;\n"
+                       "procedure TForm1.Timer2Timer(Sender: TObject);\nbegin\n  Inc(Slow);\nend;\n"
+                       "procedure TForm1.Button1Click(Sender: TObject);\nbegin\n  Timer1.Enabled := False;\nend;\n"
+                       "procedure TForm1.N2Click(Sender: TObject);\nbegin\n  Label1.Caption := 'новая игра';\nend;"));
+    const FormObject timed = parsed(QStringLiteral(
+        "object Form1: TForm1\n object Label1: TLabel\n end\n object Edit1: TEdit\n  Enabled = False\n end\n"
+        " object Button1: TButton\n  Caption = 'Пауза'\n  OnClick = Button1Click\n end\n"
+        " object Timer1: TTimer\n  Interval = 100\n  OnTimer = Timer1Timer\n end\n"
+        " object Timer2: TTimer\n  Interval = 5000\n  OnTimer = Timer2Timer\n end\nend"));
+    SampleRun run(timed, counting);
+    run.typeSamples(false);
+    run.clickMainButton();
+    run.runFor(1500);
+    QVERIFY(run.form().find(QStringLiteral("Edit1"))->value(QStringLiteral("Text")).isEmpty());
+    QCOMPARE(run.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")), QStringLiteral("15/0"));
+    run.runFor(60000);
+    // However long the run, a timer fires at most kMaxTicks times; the slow one twelve times in a minute.
+    QCOMPARE(run.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")),
+             QStringLiteral("%1/12").arg(15 + SampleRun::kMaxTicks));
+
+    const FormObject menu = parsed(QStringLiteral(
+        "object Form1: TForm1\n object Label1: TLabel\n end\n object MainMenu1: TMainMenu\n"
+        "  object N1: TMenuItem\n   Caption = 'Игра'\n   object N2: TMenuItem\n    Caption = 'Новая игра'\n"
+        "    OnClick = N2Click\n   end\n  end\n end\nend"));
+    SampleRun game(menu, counting);
+    game.clickMainButton();
+    QCOMPARE(game.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")),
+             QStringLiteral("новая игра"));
+}
+
+void TestExerciseFigures::canvasDrawing_data()
+{
+    QTest::addColumn<QString>("implementation");
+    // "Owner x y colour": the colour as #rrggbb, "none" where the surface is transparent, "outside" for a point
+    // beyond it.
+    QTest::addColumn<QStringList>("pixels");
+
+    const auto click = [](const char* body) {
+        return QStringLiteral("procedure TForm1.Button1Click(Sender: TObject);\nvar C: TCanvas;\nbegin\n%1\nend;")
+            .arg(QString::fromUtf8(body));
+    };
+    QTest::newRow("FillRect up to, not including, its right and bottom edges")
+        << click("  Image1.Canvas.Brush.Color := clRed;\n  Image1.Canvas.FillRect(Rect(10, 10, 30, 20));")
+        << QStringList{"Image1 10 10 #ff0000", "Image1 29 19 #ff0000", "Image1 30 15 #ffffff", "Image1 15 20 #ffffff"};
+    QTest::newRow("Rectangle: the pen's outline around the brush")
+        << click("  Image1.Canvas.Pen.Color := clBlue;\n  Image1.Canvas.Brush.Color := clYellow;\n"
+                 "  Image1.Canvas.Rectangle(10, 10, 40, 30);")
+        << QStringList{"Image1 10 20 #0000ff", "Image1 39 20 #0000ff", "Image1 25 29 #0000ff", "Image1 25 20 #ffff00",
+                       "Image1 40 20 #ffffff"};
+    QTest::newRow("Ellipse in its box; a clear brush leaves the inside")
+        << click("  Image1.Canvas.Brush.Color := clLime;\n  Image1.Canvas.Ellipse(0, 0, 41, 41);\n"
+                 "  Image1.Canvas.Brush.Style := bsClear;\n  Image1.Canvas.Ellipse(50, 0, 91, 41);")
+        << QStringList{"Image1 20 20 #00ff00", "Image1 2 2 #ffffff", "Image1 70 20 #ffffff", "Image1 50 20 #000000"};
+    QTest::newRow("LineTo without its last point, and the pen moves")
+        << click("  Image1.Canvas.MoveTo(5, 50);\n  Image1.Canvas.LineTo(25, 50);\n"
+                 "  Label1.Caption := IntToStr(Image1.Canvas.PenPos.X);")
+        << QStringList{"Image1 5 50 #000000", "Image1 24 50 #000000", "Image1 25 50 #ffffff"};
+    QTest::newRow("with, and a variable that holds the canvas")
+        << click("  with Image1.Canvas do\n  begin\n    Brush.Color := clNavy;\n    FillRect(Rect(0, 0, 10, 10));\n"
+                 "  end;\n  C := Image1.Canvas;\n  C.Pixels[50, 50] := clRed;")
+        << QStringList{"Image1 5 5 #000080", "Image1 50 50 #ff0000", "Image1 51 50 #ffffff"};
+    QTest::newRow("Polygon of points") << click(
+                                              "  Image1.Canvas.Brush.Color := clGreen;\n"
+                                              "  Image1.Canvas.Polygon([Point(0, 60), Point(40, 60), Point(20, 79)]);")
+                                       << QStringList{"Image1 20 65 #008000", "Image1 2 78 #ffffff"};
+    QTest::newRow("text on the brush colour, or on nothing when the brush is clear")
+        << click("  Image1.Canvas.Brush.Color := clYellow;\n  Image1.Canvas.TextOut(0, 0, 'Ш');\n"
+                 "  Image1.Canvas.Brush.Style := bsClear;\n  Image1.Canvas.TextOut(50, 0, 'Ш');")
+        << QStringList{"Image1 0 0 #ffff00", "Image1 50 0 #ffffff"};
+    QTest::newRow("pen mode NotXor drawn twice leaves the picture as it was")
+        << click("  Image1.Canvas.Pen.Mode := pmNotXor;\n  Image1.Canvas.Brush.Style := bsClear;\n"
+                 "  Image1.Canvas.Rectangle(10, 10, 40, 30);\n  Image1.Canvas.Rectangle(10, 10, 40, 30);")
+        << QStringList{"Image1 10 20 #ffffff", "Image1 25 10 #ffffff"};
+    // A paint box shows only what its OnPaint handler draws, on a clear surface each time.
+    QTest::newRow("a paint box paints afresh")
+        << click("  PaintBox1.Canvas.Brush.Color := clBlue;\n  PaintBox1.Canvas.FillRect(Rect(0, 0, 60, 40));") +
+               "\nprocedure TForm1.PaintBox1Paint(Sender: TObject);\nbegin\n"
+               "  PaintBox1.Canvas.Brush.Color := clRed;\n  PaintBox1.Canvas.Ellipse(0, 0, 20, 20);\nend;"
+        << QStringList{"PaintBox1 10 10 #ff0000", "PaintBox1 50 30 none"};
+    QTest::newRow("an owner-drawn grid draws each cell in its Rect")
+        << QStringLiteral("procedure TForm1.DrawGrid1DrawCell(Sender: TObject; ACol, ARow: Integer;\n"
+                          "  Rect: TRect; State: TGridDrawState);\nbegin\n"
+                          "  if (ACol + ARow) mod 2 = 0 then\n    DrawGrid1.Canvas.Brush.Color := clBlack\n"
+                          "  else\n    DrawGrid1.Canvas.Brush.Color := clWhite;\n"
+                          "  DrawGrid1.Canvas.FillRect(Rect);\nend;")
+        << QStringList{"DrawGrid1 5 5 #000000", "DrawGrid1 26 5 #ffffff", "DrawGrid1 47 5 #000000",
+                       "DrawGrid1 26 15 #000000", "DrawGrid1 20 5 none"};
+    // Started by the button, the timer fires four times in the 450 ms the program runs.
+    QTest::newRow("the timer draws while the program runs")
+        << click("  Timer1.Enabled := True;") +
+               "\nprocedure TForm1.Timer1Timer(Sender: TObject);\nbegin\n  X := X + 10;\n"
+               "  Image1.Canvas.Pixels[X, 5] := clRed;\nend;"
+        << QStringList{"Image1 10 5 #ff0000", "Image1 40 5 #ff0000", "Image1 50 5 #ffffff"};
+    QTest::newRow("the form's own canvas")
+        << click("  Canvas.Brush.Color := clAqua;\n  Canvas.FillRect(Rect(0, 0, 5, 5));")
+        << QStringList{"Form1 2 2 #00ffff", "Form1 6 6 none"};
+    QTest::newRow("an image's bitmap gets the size the program gives it")
+        << click("  Image1.Picture.Bitmap.Width := 20;\n  Image1.Picture.Bitmap.Height := 10;\n"
+                 "  Image1.Picture.Bitmap.Canvas.Pixels[19, 9] := clRed;")
+        << QStringList{"Image1 19 9 #ff0000", "Image1 25 5 outside", "Image1 5 15 outside"};
+}
+
+void TestExerciseFigures::canvasDrawing()
+{
+    QFETCH(QString, implementation);
+    QFETCH(QStringList, pixels);
+    SampleRun run(parsed(QString::fromUtf8(kCanvasForm)), unit(QStringLiteral("    X: Integer;"), implementation));
+    run.start();
+    run.clickMainButton();
+    run.runFor(450);
+    run.paint();
+    QVERIFY2(!run.incomplete(), qPrintable(run.stops().join(QLatin1Char('\n'))));
+    for (const QString& check : pixels) {
+        const QStringList part = check.split(QLatin1Char(' '));
+        QVERIFY2(run.canvases().contains(part[0]), qPrintable(check));
+        const QImage& image = run.canvases().value(part[0]).image();
+        const QPoint at(part[1].toInt(), part[2].toInt());
+        if (part[3] == QLatin1String("outside")) {
+            QVERIFY2(!image.rect().contains(at), qPrintable(check));
+            continue;
+        }
+        QVERIFY2(image.rect().contains(at), qPrintable(check));
+        const QColor colour = image.pixelColor(at);
+        if (part[3] == QLatin1String("none"))
+            QVERIFY2(colour.alpha() == 0, qPrintable(check + QLatin1String(": ") + colour.name(QColor::HexArgb)));
+        else
+            QVERIFY2(colour == QColor(part[3]), qPrintable(check + QLatin1String(": ") + colour.name()));
+    }
+}
+
+void TestExerciseFigures::canvasesShownWhereTheirOwnersStand()
+{
+    // A running window shows each surface at its owner's place: an image's bitmap in its corner or stretched,
+    // without its bottom-left colour when the image is transparent; a paint box's drawing over the form.
+    FormObject form = parsed(QString::fromUtf8(kCanvasForm));
+    QHash<QString, SampleCanvas> canvases;
+    canvases.insert(QStringLiteral("Image1"), SampleCanvas(QSize(10, 10), Qt::red));
+    SampleCanvas painted(QSize(60, 40), Qt::transparent);
+    SampleCanvas::Tools blue;
+    blue.brush = Qt::blue;
+    painted.fillRect(blue, QRect(0, 0, 10, 10));
+    canvases.insert(QStringLiteral("PaintBox1"), painted);
+    FormPainter::Options options;
+    options.designTime = false;
+    options.canvases = &canvases;
+    const QSize size(400, 300);
+    const QPoint client(4, 22);
+    const auto at = [&](const FormObject& f, int x, int y) {
+        return FormPainter::render(f, options, size).pixelColor(client + QPoint(x, y));
+    };
+    QCOMPARE(at(form, 8 + 5, 8 + 5), QColor(Qt::red));
+    QCOMPARE(at(form, 8 + 50, 8 + 40), Sketch::kFace); // beyond the bitmap, the image shows the form
+    QCOMPARE(at(form, 120 + 5, 8 + 5), QColor(Qt::blue));
+    QCOMPARE(at(form, 120 + 30, 8 + 30), Sketch::kFace);
+    form.find(QStringLiteral("Image1"))->values.insert(QStringLiteral("Stretch"), QStringLiteral("True"));
+    QCOMPARE(at(form, 8 + 90, 8 + 70), QColor(Qt::red));
+    // A red bitmap whose bottom-left pixel is red: transparent, all of it lets the form through.
+    form.find(QStringLiteral("Image1"))->values.insert(QStringLiteral("Transparent"), QStringLiteral("True"));
+    QCOMPARE(at(form, 8 + 5, 8 + 5), Sketch::kFace);
+    // The same window without the program's drawings.
+    options.canvases = nullptr;
+    QCOMPARE(at(form, 120 + 5, 8 + 5), Sketch::kFace);
+}
+
+void TestExerciseFigures::hostileDrawingIsBounded_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<bool>("stops");
+    QTest::newRow("a bitmap as large as the program asks") << "  Image1.Picture.Bitmap.Width := 2000000000;" << false;
+    QTest::newRow("coordinates far off the surface")
+        << "  Image1.Canvas.Rectangle(-2000000000, 0, 2000000000, 10);\n  Image1.Canvas.LineTo(99999999, -99999999);\n"
+           "  Image1.Canvas.Pixels[-5, 100000] := clRed;"
+        << false;
+    QTest::newRow("arguments of the wrong kind") << "  Image1.Canvas.Rectangle('a', 1);" << true;
+    QTest::newRow("drawing for ever") << "  while True do\n    Image1.Canvas.Pixels[1, 1] := clRed;" << true;
+    QTest::newRow("a canvas variable never set") << "  C.Pen.Color := clRed;\n  C.Ellipse(0, 0, 5, 5);" << false;
+    QTest::newRow("a polygon of no points") << "  Image1.Canvas.Polygon([]);\n  Image1.Canvas.Polyline([]);" << false;
+}
+
+void TestExerciseFigures::hostileDrawingIsBounded()
+{
+    // Whatever a unit asks of a canvas, the session ends, with surfaces no larger than the bound; what it
+    // cannot carry out stops the handler.
+    QFETCH(QString, body);
+    QFETCH(bool, stops);
+    SampleRun run(parsed(QString::fromUtf8(kCanvasForm)),
+                  unit(QString(), QStringLiteral("procedure TForm1.Button1Click(Sender: TObject);\nvar C: TCanvas;\n"
+                                                 "begin\n%1\nend;")
+                                      .arg(body)));
+    run.clickMainButton();
+    run.paint();
+    QCOMPARE(run.incomplete(), stops);
+    for (const SampleCanvas& canvas : run.canvases()) {
+        QVERIFY(canvas.size().width() <= SampleCanvas::kMaxSide);
+        QVERIFY(canvas.size().height() <= SampleCanvas::kMaxSide);
+    }
+}
+
+void TestExerciseFigures::workingFolderOfTheSampleMachine()
+{
+    // The working folder holds what the pupil saved: the program finds its files, lists a folder by a mask
+    // and loads a GIF picture with its frames.
+    const FormObject form = parsed(QStringLiteral("object Form1: TForm1\n object Label1: TLabel\n end\n"
+                                                  " object FileListBox1: TFileListBox\n  Mask = '*.gif'\n end\n"
+                                                  " object Image1: TImage\n  Width = 100\n  Height = 100\n end\n"
+                                                  " object Button1: TButton\n  Default = True\n"
+                                                  "  OnClick = Button1Click\n end\nend"));
+    const QString source = unit(
+        QString(), QStringLiteral("procedure TForm1.Button1Click(Sender: TObject);\nvar G: TGIFImage;\nbegin\n"
+                                  "  if DirectoryExists('C:\\DELPHIFILES\\GIF') then\n"
+                                  "    FileListBox1.Directory := 'C:\\DELPHIFILES\\GIF';\n"
+                                  "  Label1.Caption := IntToStr(FileListBox1.Items.Count);\n"
+                                  "  if FileExists('C:\\DELPHIFILES\\CLOCK.WMF') then\n"
+                                  "    Label1.Caption := Label1.Caption + ' wmf';\n"
+                                  "  Image1.Picture.LoadFromFile('C:\\DELPHIFILES\\GIF\\' + FileListBox1.Items[1]);\n"
+                                  "  if Image1.Picture.Graphic is TGIFImage then\n  begin\n"
+                                  "    G := TGIFImage(Image1.Picture.Graphic);\n"
+                                  "    Label1.Caption := Format('%s %d %dx%d', [Label1.Caption, G.Images.Count,\n"
+                                  "      G.Width, G.Height]);\n  end;\nend;"));
+    auto folder = std::make_shared<SampleRun::Folder>();
+    folder->names = {"CLOCK.WMF", "gif/001.gif", "gif/002.gif", "gif/Music.wav"};
+    const QByteArray gif = GifClips::clip(1);
+    folder->bytes = [&](const QString& name) { return name.endsWith(QLatin1String(".gif")) ? gif : QByteArray(); };
+    QImageReader reader(QStringLiteral("unused"));
+    QBuffer buffer(const_cast<QByteArray*>(&gif));
+    reader.setDevice(&buffer);
+    const int frames = reader.imageCount();
+    const QSize gifSize = reader.size();
+    QVERIFY(frames > 1);
+
+    SampleRun run(form, source);
+    run.setWorkingFolder(folder);
+    run.clickMainButton();
+    QVERIFY2(!run.incomplete(), qPrintable(run.stops().join(QLatin1Char('\n'))));
+    QCOMPARE(run.form().find(QStringLiteral("FileListBox1"))->strings(QStringLiteral("Items.Strings")),
+             QStringList({"001.gif", "002.gif"}));
+    QCOMPARE(run.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")),
+             QStringLiteral("2 wmf %1 %2x%3").arg(frames).arg(gifSize.width()).arg(gifSize.height()));
+    QCOMPARE(run.canvases().value(QStringLiteral("Image1")).size(), gifSize);
+
+    // Without a working folder the machine has no files: the list stays empty and loading fails.
+    SampleRun bare(form, source);
+    bare.clickMainButton();
+    QCOMPARE(bare.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")), QStringLiteral("0"));
+    QVERIFY(bare.incomplete() || bare.message());
+}
+
+void TestExerciseFigures::pupilDrawsAndChangesOptions()
+{
+    // Each tool button of the first group draws one stroke in its own part of the surface; then the pupil
+    // changes the options and their events run.
+    const FormObject form = parsed(QStringLiteral(
+        "object Form1: TForm1\n object Label1: TLabel\n end\n"
+        " object Image1: TImage\n  Width = 200\n  Height = 100\n  OnMouseDown = Image1MouseDown\n"
+        "  OnMouseMove = Image1MouseMove\n end\n"
+        " object SpeedButton1: TSpeedButton\n  Tag = 0\n  GroupIndex = 1\n  Down = True\n  OnClick = ToolClick\n end\n"
+        " object SpeedButton2: TSpeedButton\n  Tag = 1\n  GroupIndex = 1\n  OnClick = ToolClick\n end\n"
+        " object RadioGroup1: TRadioGroup\n  Items.Strings = (\n    'a'\n    'b')\n  ItemIndex = 0\n"
+        "  OnClick = RadioGroup1Click\n end\n"
+        " object CheckBox1: TCheckBox\n  Checked = True\n  State = cbChecked\n end\n"
+        " object TrackBar1: TTrackBar\n  Max = 80\n  Position = 10\n end\nend"));
+    const QString source = unit(
+        QStringLiteral("    Tool: Integer;"),
+        QStringLiteral("procedure TForm1.ToolClick(Sender: TObject);\nbegin\n  Tool := (Sender as TSpeedButton).Tag;\n"
+                       "end;\n"
+                       "procedure TForm1.Image1MouseDown(Sender: TObject; Button: TMouseButton;\n"
+                       "  Shift: TShiftState; X, Y: Integer);\nbegin\n  if Button = mbLeft then\n"
+                       "    Image1.Canvas.MoveTo(X, Y);\nend;\n"
+                       "procedure TForm1.Image1MouseMove(Sender: TObject; Shift: TShiftState; X, Y: Integer);\n"
+                       "begin\n  if Tool = 0 then\n    Image1.Canvas.Pen.Color := clRed\n  else\n"
+                       "    Image1.Canvas.Pen.Color := clBlue;\n  Image1.Canvas.LineTo(X, Y);\nend;\n"
+                       "procedure TForm1.RadioGroup1Click(Sender: TObject);\nbegin\n"
+                       "  Label1.Caption := 'выбран ' + RadioGroup1.Items[RadioGroup1.ItemIndex];\nend;"));
+    SampleRun run(form, source);
+    run.drawStrokes();
+    QVERIFY2(!run.incomplete(), qPrintable(run.stops().join(QLatin1Char('\n'))));
+    const QImage image = run.canvases().value(QStringLiteral("Image1")).image();
+    int red = 0;
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c == QColor(Qt::red) ? (x < 100 ? 1 : -1000) : 0;
+            blue += c == QColor(Qt::blue) ? (x >= 100 ? 1 : -1000) : 0;
+        }
+    QVERIFY2(red > 40 && blue > 40, qPrintable(QStringLiteral("%1 %2").arg(red).arg(blue)));
+    QCOMPARE(run.form().find(QStringLiteral("SpeedButton2"))->value(QStringLiteral("Down")), QStringLiteral("True"));
+    QCOMPARE(run.form().find(QStringLiteral("SpeedButton1"))->value(QStringLiteral("Down")), QStringLiteral("False"));
+
+    QVERIFY(run.changeOptions());
+    QCOMPARE(run.form().find(QStringLiteral("Label1"))->value(QStringLiteral("Caption")), QStringLiteral("выбран b"));
+    QVERIFY(!run.form().find(QStringLiteral("CheckBox1"))->flag(QStringLiteral("Checked"), true));
+    QVERIFY(!run.form().find(QStringLiteral("CheckBox1"))->has(QStringLiteral("State")));
+    QCOMPARE(run.form().find(QStringLiteral("TrackBar1"))->number(QStringLiteral("Position"), 0), 20);
+}
+
+void TestExerciseFigures::glyphsFromFormFiles()
+{
+    // Binary properties of a form file hold pictures: Glyph.Data is a bitmap after its byte count, Picture.Data
+    // names the graphic's class first. A speed button shows its glyph, and without one only its caption.
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    red.setPixelColor(0, 15, Qt::white); // the bottom-left colour, left out on the button
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(red.save(&buffer, "BMP"));
+    QByteArray counted(4, '\0');
+    qToLittleEndian<quint32>(quint32(bmp.size()), counted.data());
+    const QString glyph = QString::fromLatin1((counted + bmp).toHex().toUpper());
+    const QString picture = QString::fromLatin1((QByteArray("\x07TBitmap") + counted + bmp).toHex());
+    QCOMPARE(FormPainter::picture(glyph, false).pixelColor(5, 5), QColor(Qt::red));
+    QCOMPARE(FormPainter::picture(picture, true).size(), QSize(16, 16));
+    QVERIFY(FormPainter::picture(QStringLiteral("0102"), false).isNull());
+    QVERIFY(FormPainter::picture(picture.left(40), true).isNull());
+
+    // Split over lines as the designer writes it, the data reads back whole.
+    QString lines;
+    for (qsizetype i = 0; i < glyph.size(); i += 64)
+        lines += QStringLiteral("\n    ") + glyph.mid(i, 64);
+    const FormObject form =
+        parsed(QStringLiteral("object Form1: TForm1\n Width = 200\n Height = 100\n object SpeedButton1: TSpeedButton\n"
+                              "  Left = 10\n  Top = 10\n  Width = 40\n  Height = 30\n  Glyph.Data = {%1}\n end\n"
+                              " object SpeedButton2: TSpeedButton\n  Left = 100\n  Top = 10\n  Width = 40\n"
+                              "  Height = 30\n end\nend")
+                   .arg(lines));
+    QCOMPARE(form.find(QStringLiteral("SpeedButton1"))->value(QStringLiteral("Glyph.Data")), glyph);
+    FormPainter::Options options;
+    options.designTime = false;
+    const QImage drawn = FormPainter::render(form, options, QSize(200, 100));
+    const auto redIn = [&](const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += drawn.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+        return count;
+    };
+    const QPoint client(4, 22);
+    QCOMPARE(redIn(QRect(client + QPoint(10, 10), QSize(40, 30))), 16 * 16 - 1);
+    QCOMPARE(redIn(QRect(client + QPoint(100, 10), QSize(40, 30))), 0);
+}
+
+void TestExerciseFigures::smallPictureShowsTheWindowsCorner()
+{
+    // A picture a fifth of the window's size shows its top left corner as drawn at full size; a picture
+    // too low even for the first row shows it a little smaller, never below the smallest corner scale.
+    FormObject form = parsed(QString::fromUtf8(kForm));
+    form.values.insert(QStringLiteral("Width"), QStringLiteral("800"));
+    form.values.insert(QStringLiteral("Height"), QStringLiteral("600"));
+    FormPainter::Options options;
+    const QImage whole = FormPainter::render(form, options, QSize(800, 600));
+    const QImage corner = FormPainter::render(form, options, QSize(200, 70));
+    QCOMPARE(corner.size(), QSize(200, 70));
+    QCOMPARE(differing(corner, whole.copy(0, 0, 200, 70), corner.rect()), 0);
+    const QImage low = FormPainter::render(form, options, QSize(200, 30));
+    QCOMPARE(low.size(), QSize(200, 30));
+    QVERIFY(differing(low, whole.copy(0, 0, 200, 30), low.rect()) > 100);
+    // The title bar stays: its first pixels keep the title colour.
+    QCOMPARE(low.pixelColor(10, 8).blue() > 80, true);
+}
+
+void TestExerciseFigures::workingFolderFiles()
+{
+    // The sample machine's working folder: every exercise's files under their folders, read by name in any
+    // letter case; the sounds and archives are there but empty.
+    const QStringList names = ResourceFiles::names();
+    for (const char* name : {"CALC.WMF", "TEST1.txt", "gif/001.gif", "gif/Music.wav", "visual/20.bmp",
+                             "buttons/button018.bmp", "source/Zoom.rar"})
+        QVERIFY2(names.contains(QLatin1String(name)), name);
+    QCOMPARE(QImage::fromData(ResourceFiles::bytes(QStringLiteral("GIF/001.GIF")), "GIF").isNull(), false);
+    QCOMPARE(QImage::fromData(ResourceFiles::bytes(QStringLiteral("visual/1.bmp")), "BMP").size(),
+             ResourcePictures::butterfly(1).size());
+    QVERIFY(ResourceFiles::bytes(QStringLiteral("TEST1.txt")).size() > 20);
+    QVERIFY(ResourceFiles::bytes(QStringLiteral("Crack.wav")).isEmpty());
+    QVERIFY(ResourceFiles::bytes(QStringLiteral("../CALC.WMF")).isEmpty());
+}
+
+void TestExerciseFigures::mediaPlayerButtons()
+{
+    // A media player shows the buttons its VisibleButtons name, over its whole width; none when it names none.
+    const auto drawn = [](const QString& buttons) {
+        FormPainter::Options options;
+        options.designTime = false;
+        return FormPainter::render(parsed(QStringLiteral("object Form1: TForm1\n Width = 200\n Height = 100\n"
+                                                         " object MediaPlayer1: TMediaPlayer\n  Left = 10\n"
+                                                         "  Top = 10\n  Width = 90\n  Height = 30\n%1 end\nend")
+                                              .arg(buttons)),
+                                   options, QSize(200, 100));
+    };
+    const QImage all = drawn(QString());
+    const QImage three = drawn(QStringLiteral("  VisibleButtons = [btPlay, btPause, btStop]\n"));
+    const QImage none = drawn(QStringLiteral("  VisibleButtons = []\n"));
+    FormPainter::Options running;
+    running.designTime = false;
+    const QImage empty = FormPainter::render(
+        parsed(QStringLiteral("object Form1: TForm1\n Width = 200\n Height = 100\nend")), running, QSize(200, 100));
+    const QRect player(4 + 10, 22 + 10, 90, 30);
+    QVERIFY(differing(all, three, player) > 100);
+    QCOMPARE(differing(none, empty, player), 0);
+    // Three buttons of thirty pixels: the edge between the first two at x = 30, none at x = 10 where the
+    // first and second of nine meet.
+    QVERIFY(three.pixelColor(player.left() + 29, player.top() + 15) !=
+            three.pixelColor(player.left() + 25, player.top() + 15));
+    QCOMPARE(three.pixelColor(player.left() + 10, player.top() + 3),
+             three.pixelColor(player.left() + 6, player.top() + 3));
+}
+
+void TestExerciseFigures::projectOptionsFromTheInstruction()
+{
+    // The Project Options figure shows the title, extension and icon its instruction asks for; without the
+    // instruction, the exercise's name and no extension.
+    const QString articles = QDir(listingsFolder()).filePath(QStringLiteral("../articles"));
+    QVERIFY(QFileInfo::exists(articles + QStringLiteral("/doc/upr/upr4/upr06.txt")));
+    for (const int group : {3, 4}) {
+        const ExerciseTables::ExerciseFigure* options = ExerciseTables::figureOf(
+            group, group == 3 ? 5 : 6,
+            group == 3 ? ExerciseTables::FigureButton::Panel25 : ExerciseTables::FigureButton::Panel18);
+        QVERIFY(options && ExerciseFigures::kindOf(QString::fromUtf8(options->caption)) == Kind::ProjectOptions);
+        const QImage told = ExerciseFigures(listingsFolder(), articles).draw(*options);
+        const QImage untold = ExerciseFigures(listingsFolder()).draw(*options);
+        // The title field lies under the tabs; the title bar and the tabs are the same.
+        QVERIFY(differing(told, untold, QRect(90, 70, 250, 30)) > 50); // the title
+        QVERIFY(differing(told, untold, QRect(0, 0, told.width(), 60)) == 0);
+    }
+}
+
 void TestExerciseFigures::everyCaptionHasAKind()
 {
     int rows = 0;
@@ -699,7 +1248,7 @@ void TestExerciseFigures::captionKinds_data()
         {"РИСУНОК 4. Окно Редактора компонента ActionList", Kind::ActionListEditor},
         {"РИСУНОК 1. Окно Редактора строк компонента Memo", Kind::StringListEditor},
         {"РИСУНОК 3. Окно Редакора строк RadioGroup", Kind::StringListEditor},
-        {"РИСУНОК 2. Окно редактора названия столбцов", Kind::StringListEditor},
+        {"РИСУНОК 2. Окно редактора названия столбцов", Kind::CollectionEditor},
         {"РИСУНОК 2. Редактор фильтров для OpenDialog и SaveDialog", Kind::FilterEditor},
         {"РИСУНОК 3. Диалоговое окно создания меню", Kind::MenuDesigner},
         {"РИСУНОК 4. Создание меню программы", Kind::MenuDesigner},
@@ -754,11 +1303,11 @@ void TestExerciseFigures::stages_data()
     QTest::newRow("placed, then finished")
         << QStringList{"РИСУНОК 1. Окно формы. Расположение компонентов", "РИСУНОК 2. Окно формы. Интерфейс программы"}
         << QStringList{"D", "F"};
-    QTest::newRow("initial placement is partial and placed")
+    QTest::newRow("initial placement shows every component, only placed, in a plain window")
         << QStringList{"РИСУНОК 1. Вид окна программы во время работы",
                        "РИСУНОК 2. Окно формы. Начальное расположение компонентов",
                        "РИСУНОК 3. Окно формы. Готовый интерфейс программы"}
-        << QStringList{"-", "DP5", "F"};
+        << QStringList{"-", "DI", "F"};
     QTest::newRow("placed at this stage keeps its properties")
         << QStringList{"РИСУНОК 1. Окно формы. Расположение компонентов на данном этапе",
                        "РИСУНОК 2. Окно формы. Окончательный интерфейс программы"}
@@ -789,6 +1338,7 @@ void TestExerciseFigures::stages()
             code += s.secondForm ? QStringLiteral("S") : QString();
             code += s.defaults ? QStringLiteral("D") : QString();
             code += s.partial ? QStringLiteral("P%1").arg(qRound(s.share * 10)) : QString();
+            code += s.initial ? QStringLiteral("I") : QString();
             if (!s.defaults && !s.partial)
                 code += QStringLiteral("F");
         }
@@ -862,6 +1412,24 @@ end)");
     QCOMPARE(fresh.find(QStringLiteral("Edit1"))->value(QStringLiteral("Text")), QStringLiteral("Edit1"));
     QCOMPARE(fresh.find(QStringLiteral("Memo1"))->strings(QStringLiteral("Lines.Strings")), QStringList{"Memo1"});
     QCOMPARE(fresh.find(QStringLiteral("Button1"))->value(QStringLiteral("Left")), QStringLiteral("120"));
+
+    // Bars are filled after they are placed: while components are only placed or partly there, a menu has
+    // no items and a tool bar no buttons; the finished form has them. The first look of a window is also a
+    // plain one, whatever border and colour the form gets later.
+    FormObject barred = parsed(
+        QStringLiteral("object Form1: TForm1\n BorderStyle = bsNone\n Color = clWhite\n object MainMenu1: TMainMenu\n"
+                       "  object N1: TMenuItem\n   Caption = 'Файл'\n  end\n end\n object ToolBar1: TToolBar\n"
+                       "  object ToolButton1: TToolButton\n  end\n end\nend"));
+    const auto children = [](const FormObject& f, const QString& name) { return f.find(name)->children.size(); };
+    QCOMPARE(children(ExerciseFigures::staged(barred, placed), QStringLiteral("MainMenu1")), 0);
+    QCOMPARE(children(ExerciseFigures::staged(barred, placed), QStringLiteral("ToolBar1")), 0);
+    QCOMPARE(children(ExerciseFigures::staged(barred, stage), QStringLiteral("ToolBar1")), 0);
+    QCOMPARE(children(ExerciseFigures::staged(barred, ExerciseFigures::Stage()), QStringLiteral("MainMenu1")), 1);
+    QCOMPARE(ExerciseFigures::staged(barred, placed).value(QStringLiteral("BorderStyle")), QStringLiteral("bsNone"));
+    ExerciseFigures::Stage initial = placed;
+    initial.initial = true;
+    QVERIFY(!ExerciseFigures::staged(barred, initial).has(QStringLiteral("BorderStyle")));
+    QVERIFY(!ExerciseFigures::staged(barred, initial).has(QStringLiteral("Color")));
 }
 
 void TestExerciseFigures::colours_data()
@@ -997,6 +1565,11 @@ void TestExerciseFigures::pictureMotifs_data()
     QTest::newRow("beyond three") << "3 FILES WMF" << 7 << int(Motif::StopSign);
     QTest::newRow("no files") << "" << 0 << int(Motif::Landscape);
     QTest::newRow("sounds only") << "3 FILES WAV" << 0 << int(Motif::Landscape);
+    QTest::newRow("calculator") << "CALC.WMF" << 0 << int(Motif::Calculator);
+    QTest::newRow("the cartoon's background") << "3 GRAPH FILES" << 0 << int(Motif::Background);
+    QTest::newRow("the cartoon's aeroplane") << "3 GRAPH FILES" << 1 << int(Motif::Airplane);
+    QTest::newRow("a video clip") << "COOL.AVI" << 0 << int(Motif::Clip);
+    QTest::newRow("GIF pictures among other files") << "DCU  WAV  GIF" << 0 << int(Motif::Gif);
 }
 
 void TestExerciseFigures::pictureMotifs()
@@ -1019,8 +1592,9 @@ void TestExerciseFigures::pictureMotifs()
         QCOMPARE(differing(image, background, QRect(0, 0, 120, 10)), 0); // nothing outside the box
         QVERIFY(differing(image, background, QRect(10, 10, 100, 70)) > 300);
         // A metafile keeps the background in the box's corners, a bitmap covers them (the sky of a landscape
-        // is part of its drawing).
-        if (transparent && motif != int(PictureMotifs::Motif::Landscape) && motif != int(PictureMotifs::Motif::Rocket))
+        // is part of its drawing, and the cartoon's background fills the whole image).
+        if (transparent && motif != int(PictureMotifs::Motif::Landscape) &&
+            motif != int(PictureMotifs::Motif::Rocket) && motif != int(PictureMotifs::Motif::Background))
             QCOMPARE(image.pixel(11, 11), background.pixel(11, 11));
     }
 }
@@ -1186,7 +1760,7 @@ void TestExerciseFigures::everyFigureIsDrawnAtItsSize()
         QVERIFY2(looksDrawn(image, &why), qPrintable(name + QLatin1String(": ") + why));
         kinds.insert(int(*ExerciseFigures::kindOf(QString::fromUtf8(row.caption))));
     }
-    QCOMPARE(kinds.size(), 16); // every kind of drawing is used by some figure
+    QCOMPARE(kinds.size(), 17); // every kind of drawing is used by some figure
     // The course's own sources read without a complaint; the first group's forms are all there.
     QVERIFY2(figures.warnings().isEmpty(), qPrintable(figures.warnings().join(QLatin1Char('\n'))));
     for (const QString& missing : figures.missingForms())
@@ -1267,8 +1841,10 @@ void TestExerciseFigures::missingSourcesGiveStandIns()
                " end\nend\nobject Form2: TForm2\n Caption = 'Two'\nend\n");
     pair.close();
     ExerciseFigures fromPair(both.path());
-    const ExerciseTables::ExerciseFigure* first = ExerciseTables::figureOf(3, 11, ExerciseTables::FigureButton::Panel19);
-    const ExerciseTables::ExerciseFigure* fourth = ExerciseTables::figureOf(3, 11, ExerciseTables::FigureButton::Panel21);
+    const ExerciseTables::ExerciseFigure* first =
+        ExerciseTables::figureOf(3, 11, ExerciseTables::FigureButton::Panel19);
+    const ExerciseTables::ExerciseFigure* fourth =
+        ExerciseTables::figureOf(3, 11, ExerciseTables::FigureButton::Panel21);
     QVERIFY(first && fourth);
     QVERIFY(fromPair.draw(*first) != fromPair.draw(*fourth));
     QVERIFY2(fromPair.missingForms().isEmpty(), qPrintable(fromPair.missingForms().join(QLatin1Char(' '))));

@@ -210,7 +210,7 @@ void ContentGenerator::writeArticles() {
 
 void ContentGenerator::writeExerciseFigures()
 {
-    ExerciseFigures figures(m_listingsFolder);
+    ExerciseFigures figures(m_listingsFolder, m_articlesFolder);
     for (const ExerciseTables::ExerciseFigure& row : ExerciseTables::figures()) {
         const QString path = treePath(row.picture);
         m_tree.write(path, encodeImage(figures.draw(row), path));

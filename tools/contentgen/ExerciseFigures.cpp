@@ -4,6 +4,9 @@
 #include "FormPainter.h"
 #include "IdeParts.h"
 #include "PictureMotifs.h"
+#include "ResourceFiles.h"
+#include "ResourcePictures.h"
+#include "SampleCanvas.h"
 #include "SampleRun.h"
 #include "Sketch.h"
 #include "WindowsCyrillic.h"
@@ -25,6 +28,9 @@ namespace {
 
 using Kind = ExerciseFigures::Kind;
 
+// How long the program runs by itself before its running window is drawn, in milliseconds.
+constexpr int kRunningTime = 1500;
+
 // Caption patterns, first match wins: the dialogs are named by what they edit, the code window and the forms
 // by the window, the running program by the words for "while it works".
 const struct {
@@ -40,7 +46,7 @@ const struct {
     {"компонента ActionList", Kind::ActionListEditor},
     {"Редактора строк", Kind::StringListEditor},
     {"Редакора строк", Kind::StringListEditor},
-    {"названия столбцов", Kind::StringListEditor},
+    {"названия столбцов", Kind::CollectionEditor},
     {"фильтров", Kind::FilterEditor},
     {"меню", Kind::MenuDesigner},
     {"Объекты проекта", Kind::ObjectTreeView},
@@ -156,6 +162,14 @@ FormObject standInSecondForm()
                {{"Left", "132"}, {"Top", "160"}, {"Width", "89"}, {"Height", "25"}, {"Caption", "Закрыть"}}),
     };
     return form;
+}
+
+// The working folder of the sample machine: the pupil has saved the files of every exercise into it.
+std::shared_ptr<const SampleRun::Folder> workingFolder()
+{
+    static const auto folder =
+        std::make_shared<const SampleRun::Folder>(SampleRun::Folder{ResourceFiles::names(), &ResourceFiles::bytes});
+    return folder;
 }
 
 // Whether the exercise's resource files are pictures that its image components show.
@@ -464,6 +478,40 @@ void stringListEditor(Sketch& sketch, const QStringList& lines)
                 Sketch::uiFont(11));
 }
 
+// The editor of a collection property (a list view's Columns): a tool bar to add, delete and move items, and
+// the items as "0 - №", by their captions.
+void collectionEditor(Sketch& sketch, const QString& form, const QString& owner, const QString& property,
+                      const QStringList& items)
+{
+    const QRect client =
+        sketch.window(sketch.bounds(), QStringLiteral("Editing %1.%2.%3").arg(form, owner, property), true, true);
+    // Add New, Delete Selected, then Move Up and Move Down after a gap.
+    const QRect bar(client.left(), client.top(), client.width(), 28);
+    sketch.fill(bar, Sketch::kFace);
+    sketch.frameLine(QRect(bar.left() - 2, bar.bottom() - 1, bar.width() + 4, 2));
+    QPainter& p = sketch.painter();
+    for (int i = 0; i < 4; ++i) {
+        const QRect b(bar.left() + 3 + i * 24 + (i >= 2 ? 8 : 0), bar.top() + 3, 23, 22);
+        sketch.raised(b);
+        if (i < 2) {
+            sketch.glyph(b.adjusted(3, 3, -4, -4), i == 0 ? 0 : 10);
+            continue;
+        }
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 128));
+        const QPoint c = b.center();
+        p.drawPolygon(i == 2 ? QPolygon({c + QPoint(-5, 3), c + QPoint(5, 3), c + QPoint(0, -3)})
+                             : QPolygon({c + QPoint(-5, -3), c + QPoint(5, -3), c + QPoint(0, 3)}));
+        p.restore();
+    }
+    const QRect list(client.left(), bar.bottom() + 1, client.width(), client.bottom() - bar.bottom());
+    QStringList rows;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        rows.append(QStringLiteral("%1 - %2").arg(i).arg(items[i]));
+    sketch.listBox(list, rows, 0);
+}
+
 void filterEditor(Sketch& sketch, const QList<QPair<QString, QString>>& rows)
 {
     const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("Filter Editor"),
@@ -659,8 +707,16 @@ int imageCount(const ExerciseTables::Exercise& exercise)
     return match.hasMatch() ? std::clamp(match.captured(1).toInt(), 1, 40) : 8;
 }
 
-void imageListEditor(Sketch& sketch, const FormObject& form, int count)
+void imageListEditor(Sketch& sketch, const FormObject& form, const QString& resourceFiles, int count)
 {
+    // The exercise's own pictures when it has them, else pictures of the drawing set.
+    const auto image = [&](const QRect& area, int index) {
+        const QImage picture = FormPainter::listPicture(resourceFiles, index);
+        if (picture.isNull())
+            sketch.glyph(area, index);
+        else
+            sketch.painter().drawImage(area, SampleCanvas::withoutBackground(picture));
+    };
     QString list = QStringLiteral("ImageList1");
     for (const FormObject* o : form.all())
         if (o->className == QLatin1String("TImageList")) {
@@ -677,7 +733,7 @@ void imageListEditor(Sketch& sketch, const FormObject& form, int count)
     sketch.groupBox(selected, QStringLiteral("Selected Image"));
     const QRect preview(selected.left() + 10, selected.top() + 20, 82, 82);
     sketch.sunken(preview);
-    sketch.glyph(preview.adjusted(17, 17, -17, -17), 0);
+    image(preview.adjusted(17, 17, -17, -17), 0);
     const int x = preview.right() + 12;
     sketch.label(QPoint(x, selected.top() + 20), QStringLiteral("Transparent Color:"));
     sketch.combo(QRect(x, selected.top() + 36, 110, 21), QStringLiteral("clFuchsia"));
@@ -700,7 +756,7 @@ void imageListEditor(Sketch& sketch, const FormObject& form, int count)
         const QRect cell(strip.left() + 4 + i * kCell, strip.top() + 4, kCell - 4, kCell - 4);
         sketch.fill(cell, i == 0 ? Sketch::kSelection : QColor(240, 240, 240));
         sketch.fill(cell.adjusted(2, 2, -2, -2), Qt::white);
-        sketch.glyph(cell.adjusted(9, 9, -9, -9), i);
+        image(cell.adjusted(10, 10, -10, -10), i);
         sketch.text(QRect(cell.left(), cell.bottom() + 1, cell.width(), 13), QString::number(i), Qt::AlignCenter,
                     Sketch::uiFont(10));
     }
@@ -722,16 +778,20 @@ int actionGlyph(const QString& name)
     return 7;
 }
 
-void actionListEditor(Sketch& sketch, const FormObject& form)
+void actionListEditor(Sketch& sketch, const FormObject& form, const QString& resourceFiles)
 {
     QString list = QStringLiteral("ActionList1");
     QList<QPair<QString, QString>> actions; // name, category
+    QHash<QString, int> images;             // the ImageIndex of each action that has one
     for (const FormObject* o : form.all()) {
         if (o->className != QLatin1String("TActionList"))
             continue;
         list = o->name;
-        for (const FormObject& action : o->children)
+        for (const FormObject& action : o->children) {
             actions.append({action.name, action.value(QStringLiteral("Category"), QStringLiteral("(No Category)"))});
+            if (action.has(QStringLiteral("ImageIndex")))
+                images.insert(action.name, action.number(QStringLiteral("ImageIndex"), -1));
+        }
         break;
     }
     if (actions.isEmpty()) {
@@ -777,13 +837,35 @@ void actionListEditor(Sketch& sketch, const FormObject& form)
     const QRect actionList(split + 4, body.top() + 16, body.right() - split - 4, body.height() - 16);
     sketch.sunken(actionList);
     int y = actionList.top() + 3;
-    for (qsizetype i = 0; i < names.size() && y + 18 < actionList.bottom(); ++i, y += 18)
-        row(sketch, QRect(actionList.left() + 3, y, actionList.width() - 6, 18), names[i], actionGlyph(names[i]),
-            i == 0, 1);
+    for (qsizetype i = 0; i < names.size() && y + 18 < actionList.bottom(); ++i, y += 18) {
+        const QRect area(actionList.left() + 3, y, actionList.width() - 6, 18);
+        // An action shows the picture of the image list it names, else one of the drawing set.
+        const QImage picture = FormPainter::listPicture(resourceFiles, images.value(names[i], -1));
+        if (picture.isNull()) {
+            row(sketch, area, names[i], actionGlyph(names[i]), i == 0, 1);
+        } else {
+            sketch.painter().drawImage(QRect(area.left() + 2, area.top() + 1, 16, 16),
+                                       SampleCanvas::withoutBackground(picture));
+            row(sketch, area.adjusted(20, 0, 0, 0), names[i], -1, i == 0);
+        }
+    }
 }
 
-void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise)
+// The project options the instruction asks for: the title and the file extension it names, the icon file it
+// loads from the exercise's files.
+void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise, const QString& instruction)
 {
+    static const QRegularExpression titled(QStringLiteral("поле \\**Title\\**[^«\\n]{0,40}«([^»]+)»"));
+    static const QRegularExpression extended(QStringLiteral("Target file extension\\**\\s+впиши\\s+(\\w+)"));
+    static const QRegularExpression iconFile(QStringLiteral("Load Icon[^\\n]*?([\\w-]+\\.ico)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch title = titled.match(instruction);
+    const QString extension = extended.match(instruction).captured(1);
+    const QRegularExpressionMatch icon = iconFile.match(instruction);
+    QImage iconPicture;
+    if (icon.hasMatch())
+        iconPicture = QImage::fromData(ResourceFiles::bytes(icon.captured(1)), "ICO");
+
     const QRect area = IdeParts::dialog(sketch, sketch.bounds(), QStringLiteral("Project Options for Project1.exe"),
                                         {QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Help")}, true);
     const QRect page = sketch.tabs(area.adjusted(0, 0, 0, -4),
@@ -793,22 +875,25 @@ void projectOptions(Sketch& sketch, const ExerciseTables::Exercise& exercise)
     const int x = settings.left() + 90;
     const int w = settings.right() - x - 10;
     sketch.label(QPoint(settings.left() + 10, settings.top() + 26), QStringLiteral("Title:"));
-    sketch.edit(QRect(x, settings.top() + 22, w, 21), exerciseName(exercise));
+    sketch.edit(QRect(x, settings.top() + 22, w, 21), title.hasMatch() ? title.captured(1) : exerciseName(exercise));
     sketch.label(QPoint(settings.left() + 10, settings.top() + 56), QStringLiteral("Help file:"));
     sketch.edit(QRect(x, settings.top() + 52, w - 84, 21), QString());
     sketch.button(QRect(x + w - 78, settings.top() + 50, 78, 25), QStringLiteral("Browse..."));
     sketch.label(QPoint(settings.left() + 10, settings.top() + 90), QStringLiteral("Icon:"));
-    const QRect icon(x, settings.top() + 86, 40, 40);
-    sketch.sunken(icon);
-    const bool saver = mentions(QString::fromUtf8(exercise.title), "ХРАНИТЕЛЬ");
-    PictureMotifs::draw(sketch.painter(), icon.adjusted(4, 4, -4, -4),
-                        saver ? PictureMotifs::Motif::Rocket : PictureMotifs::Motif::Landscape);
+    const QRect box(x, settings.top() + 86, 40, 40);
+    sketch.sunken(box);
+    if (!iconPicture.isNull())
+        sketch.painter().drawImage(QRect(box.center() - QPoint(15, 15), QSize(32, 32)), iconPicture);
+    else
+        PictureMotifs::draw(sketch.painter(), box.adjusted(4, 4, -4, -4),
+                            extension == QLatin1String("scr") ? PictureMotifs::Motif::Rocket
+                                                              : PictureMotifs::Motif::Landscape);
     sketch.button(QRect(x + 54, settings.top() + 94, 90, 25), QStringLiteral("Load Icon..."));
     const QRect output(page.left() + 6, settings.bottom() + 10, page.width() - 12, 60);
     if (output.bottom() < page.bottom() - 30) {
         sketch.groupBox(output, QStringLiteral("Output settings"));
         sketch.label(QPoint(output.left() + 10, output.top() + 28), QStringLiteral("Target file extension:"));
-        sketch.edit(QRect(output.left() + 140, output.top() + 24, 60, 21), saver ? QStringLiteral("scr") : QString());
+        sketch.edit(QRect(output.left() + 140, output.top() + 24, 60, 21), extension);
     }
     sketch.checkBox(QPoint(page.left() + 8, page.bottom() - 20), QStringLiteral("Default"), false);
 }
@@ -849,24 +934,6 @@ void browseForFolder(Sketch& sketch, const QString& prompt)
     }
 }
 
-// A butterfly sprite of the desktop animation.
-void butterfly(QPainter& p, const QPointF& at, qreal size, const QColor& wing)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.translate(at);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(wing);
-    p.drawEllipse(QPointF(-size * 0.45, -size * 0.25), size * 0.45, size * 0.35);
-    p.drawEllipse(QPointF(size * 0.45, -size * 0.25), size * 0.45, size * 0.35);
-    p.setBrush(wing.lighter(130));
-    p.drawEllipse(QPointF(-size * 0.3, size * 0.25), size * 0.3, size * 0.25);
-    p.drawEllipse(QPointF(size * 0.3, size * 0.25), size * 0.3, size * 0.25);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(0, 0), size * 0.08, size * 0.45);
-    p.restore();
-}
-
 void desktop(Sketch& sketch, const ExerciseTables::Exercise& exercise)
 {
     const QRect all = sketch.bounds();
@@ -879,16 +946,16 @@ void desktop(Sketch& sketch, const ExerciseTables::Exercise& exercise)
         sketch.text(QRect(all.left(), icon.bottom() + 2, 68, 24), QString::fromUtf8(icons[i]),
                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Sketch::uiFont(10), Qt::white);
     }
-    // The program draws its animation right on the desktop: a butterfly and the trail of its last frames.
-    const QColor wing(250, 150, 20);
-    const QPointF path[] = {{0.42, 0.62}, {0.52, 0.5}, {0.62, 0.42}, {0.74, 0.38}};
-    for (int i = 0; i < 4; ++i) {
-        QColor faded = wing;
-        faded.setAlpha(i == 3 ? 255 : 60 + i * 40);
-        butterfly(sketch.painter(), QPointF(all.width() * path[i].x(), all.height() * path[i].y()),
-                  i == 3 ? all.height() * 0.12 : all.height() * 0.08, faded);
-    }
     const QRect bar(all.left(), all.bottom() - 27, all.width(), 28);
+    // The program's window has no frame and a transparent background: only a frame of the animation shows,
+    // on its way to the right along the bottom of the desktop, just above the task bar.
+    const QImage frame = SampleCanvas::withoutBackground(ResourcePictures::butterfly(6));
+    const QSize size = frame.size() * 2 / 3;
+    sketch.painter().save();
+    sketch.painter().setRenderHint(QPainter::SmoothPixmapTransform, true);
+    sketch.painter().drawImage(QRect(QPoint(all.left() + all.width() * 55 / 100, bar.top() - size.height()), size),
+                               frame);
+    sketch.painter().restore();
     sketch.raised(bar);
     const QRect start(bar.left() + 3, bar.top() + 4, 54, bar.height() - 7);
     sketch.raised(start);
@@ -956,40 +1023,6 @@ void messageBox(Sketch& sketch, const SampleRun::Message& message)
     QRect ok(0, 0, 75, 23);
     ok.moveCenter(QPoint(client.center().x(), client.bottom() - 20));
     sketch.button(ok, QStringLiteral("OK"), true);
-}
-
-// A screen saver at work: the whole screen is the program's black canvas with figures drawn at random.
-void screenSaver(Sketch& sketch)
-{
-    const QRect all = sketch.bounds();
-    sketch.fill(all, Qt::black);
-    QPainter& p = sketch.painter();
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    quint32 seed = 7;
-    const auto next = [&](int range) {
-        seed = seed * 1103515245u + 12345u;
-        return static_cast<int>((seed >> 8) % static_cast<quint32>(std::max(1, range)));
-    };
-    const QColor colours[] = {Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
-                              Qt::blue, Qt::magenta, Qt::white, QColor(255, 128, 0)};
-    for (int i = 0; i < 60; ++i) {
-        const QColor colour = colours[next(8)];
-        const int size = 8 + next(all.height() / 5);
-        const QRect r(all.left() + next(all.width()), all.top() + next(all.height()), size, size);
-        if (i % 3 == 0) {
-            p.setPen(QPen(colour, 2));
-            p.drawLine(r.topLeft(), r.bottomRight() + QPoint(next(80), 0));
-        } else {
-            p.setPen(Qt::NoPen);
-            p.setBrush(colour);
-            if (i % 3 == 1)
-                p.drawEllipse(r);
-            else
-                p.drawRect(r);
-        }
-    }
-    p.restore();
 }
 
 } // namespace
@@ -1105,9 +1138,12 @@ QList<ExerciseFigures::Stage> ExerciseFigures::stages(const QStringList& caption
         if (kindOf(caption) == Kind::FormDesign) {
             stage.secondForm = caption.contains(QLatin1String("Form2")) || mentions(caption, "второго окна");
             stage.partial = mentions(caption, "на данный момент") || mentions(caption, "на данном этапе") ||
-                            mentions(caption, "Начальн") || mentions(caption, "Начало работы");
+                            mentions(caption, "Начало работы");
+            // "Начальное расположение компонентов", "Начальный интерфейс": every component placed, nothing set
+            // yet, the form itself included.
+            stage.initial = mentions(caption, "Начальн");
             stage.defaults = (mentions(caption, "Расположение компонентов") && !mentions(caption, "на данном этапе")) ||
-                             mentions(caption, "Компоненты формы");
+                             mentions(caption, "Компоненты формы") || stage.initial;
             if (stage.partial) {
                 partials[stage.secondForm ? 1 : 0].append(out.size());
                 // "Начало работы - поле Memo": only the component the caption names.
@@ -1181,12 +1217,23 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
         if (!kept.isEmpty() || stage.share < 1.0)
             out.children = kept;
     }
+    if (stage.partial || stage.defaults) {
+        // Bars are placed first and filled later: their buttons and the menu's items are not there yet.
+        const auto empty = [](const auto& self, FormObject& o) -> void {
+            o.children.removeIf([](const FormObject& child) {
+                return child.className == QLatin1String("TToolButton") || child.className == QLatin1String("TMenuItem");
+            });
+            for (FormObject& child : o.children)
+                self(self, child);
+        };
+        empty(empty, out);
+    }
     if (stage.defaults) {
         // As dropped from the palette: captions and texts are the names, fonts and colours the defaults.
         const auto reset = [](const auto& self, FormObject& o) -> void {
-            static const QStringList dropped = {"Color",       "Font.Name",  "Font.Height",  "Font.Size",
-                                                "Font.Color",  "Font.Style", "Font.Charset", "ParentFont",
-                                                "Brush.Color", "Pen.Color",  "Picture.Data", "Shape"};
+            static const QStringList dropped = {
+                "Color",      "Font.Name",   "Font.Height", "Font.Size",    "Font.Color", "Font.Style", "Font.Charset",
+                "ParentFont", "Brush.Color", "Pen.Color",   "Picture.Data", "Glyph.Data", "Shape"};
             for (const QString& key : dropped) {
                 o.values.remove(key);
                 o.lists.remove(key);
@@ -1214,10 +1261,31 @@ FormObject ExerciseFigures::staged(const FormObject& form, const Stage& stage)
         for (FormObject& child : out.children)
             reset(reset, child);
     }
+    if (stage.initial) {
+        // A new form is a plain window: its border, colour and behaviour are set later.
+        for (const char* key : {"BorderStyle", "Color", "TransparentColor", "TransparentColorValue", "FormStyle",
+                                "AlphaBlend", "AlphaBlendValue", "WindowState"})
+            out.values.remove(QLatin1String(key));
+    }
     return out;
 }
 
-ExerciseFigures::ExerciseFigures(QString listingsFolder) : m_listingsFolder(std::move(listingsFolder)) {}
+ExerciseFigures::ExerciseFigures(QString listingsFolder, QString articlesFolder)
+    : m_listingsFolder(std::move(listingsFolder))
+    , m_articlesFolder(std::move(articlesFolder))
+{
+}
+
+QString ExerciseFigures::instructionOf(const ExerciseTables::Exercise& exercise) const
+{
+    if (m_articlesFolder.isEmpty() || !exercise.instruction)
+        return QString();
+    // The article's source beside the articles: doc\upr\upr3\upr05.rtf is doc/upr/upr3/upr05.txt.
+    const QString source =
+        treePath(exercise.instruction).replace(QRegularExpression(QStringLiteral("\\.rtf$")), QStringLiteral(".txt"));
+    bool windows = false;
+    return readText(QDir(m_articlesFolder).filePath(source), &windows);
+}
 
 QList<FormObject> ExerciseFigures::readForms(const QString& folder, const QString& name, const QString& where)
 {
@@ -1272,8 +1340,8 @@ const ExerciseFigures::Sources& ExerciseFigures::sourcesOf(const ExerciseTables:
                 QStringLiteral("%1/%2: not valid UTF-8, read as Windows-1251").arg(where, sources.unitName));
     }
     // The form file is named after the listing ("Unit1-2.pas" has "Unit1-2.dfm" with both of its forms).
-    QList<FormObject> forms = readForms(folder, QFileInfo(sources.unitName).completeBaseName() + QStringLiteral(".dfm"),
-                                        where);
+    QList<FormObject> forms =
+        readForms(folder, QFileInfo(sources.unitName).completeBaseName() + QStringLiteral(".dfm"), where);
     if (forms.size() < 2)
         forms += readForms(folder, QStringLiteral("Unit2.dfm"), where);
     if (!forms.isEmpty())
@@ -1335,6 +1403,10 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
     FormPainter::Options options;
     options.resourceFiles = QString::fromUtf8(exercise.fileLabel ? exercise.fileLabel : "");
     options.warnings = notes;
+    static const QRegularExpression ownPicture(QStringLiteral(R"(\b(\w+)\.(?:Picture|Canvas)\b)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    for (auto it = ownPicture.globalMatch(sources.unit); it.hasNext();)
+        options.loadedByProgram.append(it.next().captured(1));
 
     if (!kind || *kind == Kind::FormDesign) {
         QStringList captions;
@@ -1359,15 +1431,17 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
         case Kind::FormDesign:
             break;
         case Kind::RunningProgram: {
-            if (mentions(caption, "Хранитель экрана")) {
-                screenSaver(sketch);
-                break;
-            }
             options.designTime = false;
             options.picturesLoaded = hasPictureFiles(exercise) || sources.unit.contains(QLatin1String("LoadFromFile"));
-            const FormObject form = formFor(exercise, false);
+            FormObject form = formFor(exercise, false);
+            // A window that fills the screen fills the picture.
+            if (form.value(QStringLiteral("WindowState")) == QLatin1String("wsMaximized")) {
+                form.values.insert(QStringLiteral("Width"), QString::number(size.width()));
+                form.values.insert(QStringLiteral("Height"), QString::number(size.height()));
+            }
             const bool badInput = mentions(caption, "неверный ввод");
             SampleRun started(form, sources.unit);
+            started.setWorkingFolder(workingFolder());
             started.start();
             started.tickTimers();
             SampleRun used = started;
@@ -1377,15 +1451,32 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             const QString named = caption.section(QLatin1Char('.'), 2);
             if (named.trimmed().isEmpty() || !used.clickMatching(named))
                 used.clickMainButton();
+            used.drawStrokes();
+            used.runFor(kRunningTime);
+            // A second view of the running program shows it with other options.
+            int earlier = 0;
+            for (const ExerciseTables::ExerciseFigure& other : ExerciseTables::figures())
+                if (other.group == row.group && other.number == row.number && other.figure < row.figure &&
+                    kindOf(QString::fromUtf8(other.caption)) == Kind::RunningProgram)
+                    ++earlier;
+            if (earlier > 0)
+                used.changeOptions();
+            const auto render = [&](SampleRun run, QSize at) {
+                run.paint();
+                FormPainter::Options shown = options;
+                shown.canvases = &run.canvases();
+                return FormPainter::render(run.form(), shown, at);
+            };
             if (mentions(caption, "Разные виды")) {
-                // Two states side by side: just started, and after the pupil used it.
+                // Two states side by side: just started, and after the pupil used it and changed its options.
+                SampleRun changed = used;
+                changed.changeOptions();
                 sketch.fill(sketch.bounds(), Sketch::kDesktop);
                 const QSize each((size.width() - 12) / 2, size.height() - 8);
-                sketch.painter().drawImage(QPoint(4, 4), FormPainter::render(started.form(), options, each));
-                sketch.painter().drawImage(QPoint(8 + each.width(), 4),
-                                           FormPainter::render(used.form(), options, each));
+                sketch.painter().drawImage(QPoint(4, 4), render(started, each));
+                sketch.painter().drawImage(QPoint(8 + each.width(), 4), render(changed, each));
             } else {
-                sketch.painter().drawImage(QPoint(0, 0), FormPainter::render(used.form(), options, size));
+                sketch.painter().drawImage(QPoint(0, 0), render(used, size));
                 if (badInput && used.message())
                     messageBox(sketch, *used.message());
             }
@@ -1418,6 +1509,19 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             stringListEditor(sketch, lines);
             break;
         }
+        case Kind::CollectionEditor: {
+            QString owner;
+            const FormObject form = formFor(exercise, false);
+            QStringList items = editedStrings(form, caption, &owner);
+            if (owner.isEmpty()) {
+                items = {QStringLiteral("Столбец 1"), QStringLiteral("Столбец 2")};
+                owner = QStringLiteral("ListView1");
+                if (sources.form1)
+                    m_warnings.append(QStringLiteral("%1: the form has no collection for the editor").arg(where));
+            }
+            collectionEditor(sketch, form.name, owner, QStringLiteral("Columns"), items);
+            break;
+        }
         case Kind::FilterEditor: {
             QString owner;
             QList<QPair<QString, QString>> rows = filters(formFor(exercise, false), caption, &owner);
@@ -1442,13 +1546,13 @@ QImage ExerciseFigures::drawFigure(const ExerciseTables::ExerciseFigure& row, QS
             objectTreeView(sketch, formFor(exercise, false));
             break;
         case Kind::ImageListEditor:
-            imageListEditor(sketch, formFor(exercise, false), imageCount(exercise));
+            imageListEditor(sketch, formFor(exercise, false), options.resourceFiles, imageCount(exercise));
             break;
         case Kind::ActionListEditor:
-            actionListEditor(sketch, formFor(exercise, false));
+            actionListEditor(sketch, formFor(exercise, false), options.resourceFiles);
             break;
         case Kind::ProjectOptions:
-            projectOptions(sketch, exercise);
+            projectOptions(sketch, exercise, instructionOf(exercise));
             break;
         case Kind::BrowseForFolder: {
             const QRegularExpressionMatch prompt =

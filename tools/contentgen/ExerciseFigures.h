@@ -4,9 +4,9 @@
 #include "FormFile.h"
 
 #include <QHash>
+#include <QImage>
 #include <QList>
 #include <QPair>
-#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -22,8 +22,9 @@ struct ExerciseFigure;
 // (Unit1.dfm, Unit2.dfm) and its main unit in the listings folder. The caption of a figure decides what it
 // shows, through a table of caption patterns: the form at design time (all components, the first of them "at
 // this stage", or only placed with their default captions), the running program, the code editor, or one of
-// the environment's dialogs (saving, fonts, picture editor, string list editor, filter editor, menu designer,
-// object tree, image list and action list editors, project options, browse for folder) or the desktop.
+// the environment's dialogs (saving, fonts, picture editor, string list editor, collection editor, filter
+// editor, menu designer, object tree, image list and action list editors, project options, browse for folder)
+// or the desktop.
 class ExerciseFigures final {
 public:
     enum class Kind {
@@ -35,6 +36,7 @@ public:
         FontDialog,
         PictureEditor,
         StringListEditor,
+        CollectionEditor,
         FilterEditor,
         MenuDesigner,
         ObjectTreeView,
@@ -52,6 +54,7 @@ public:
     struct Stage {
         bool secondForm = false; // Form2 (Unit2.dfm) instead of Form1
         bool defaults = false;   // components only placed: captions and texts are still their names
+        bool initial = false;    // the first look of the window: the form's own border and colours not set yet
         bool partial = false;    // only the first components, the rest come in later figures
         double share = 1.0;      // the part of the components a partial figure shows
         QString onlyClass;       // a partial figure that names one kind of component shows only those ("TMemo")
@@ -72,8 +75,9 @@ public:
     // for them ("Объявление переменных"), else from the top of the unit.
     static QStringList codeLines(const QString& unit, const QString& caption);
 
-    // listingsFolder holds programs/prog{G}/upr{NN}/ with Unit1.pas, Unit1.dfm and Unit2.dfm.
-    explicit ExerciseFigures(QString listingsFolder);
+    // listingsFolder holds programs/prog{G}/upr{NN}/ with Unit1.pas, Unit1.dfm and Unit2.dfm; articlesFolder the
+    // sources of the instructions (doc/upr/upr{G}/upr{NN}.txt), whose words some dialogs show.
+    explicit ExerciseFigures(QString listingsFolder, QString articlesFolder = QString());
 
     // The picture of a figure at its picture size.
     QImage draw(const ExerciseTables::ExerciseFigure& row);
@@ -100,7 +104,11 @@ private:
     FormObject formFor(const ExerciseTables::Exercise& exercise, bool secondForm);
     QImage drawFigure(const ExerciseTables::ExerciseFigure& row, QStringList* notes);
 
+    // The source text of the exercise's instruction, empty when there is none.
+    QString instructionOf(const ExerciseTables::Exercise& exercise) const;
+
     QString m_listingsFolder;
+    QString m_articlesFolder;
     QHash<int, Sources> m_sources; // by exercise slot
     QStringList m_warnings;
     QStringList m_missingForms;

@@ -5,6 +5,9 @@
 
 namespace {
 
+// The digits of binary data kept for a property: a picture of a few hundred kilobytes.
+constexpr qsizetype kMaxBinaryDigits = 1 << 20;
+
 enum class TokenType { Identifier, Number, String, Symbol, Binary, End };
 
 struct Token {
@@ -63,11 +66,14 @@ private:
             token.type = TokenType::String;
             token.text = string();
         } else if (c == QLatin1Char('{')) {
-            // Binary data (pictures, icons): skipped whole, it can span many lines.
+            // Binary data (pictures, icons): its hexadecimal digits, which can span many lines; beyond a
+            // bounded length only skipped.
             token.type = TokenType::Binary;
             while (m_at < m_text.size() && m_text[m_at] != QLatin1Char('}')) {
                 if (m_text[m_at] == QLatin1Char('\n'))
                     ++m_line;
+                if (isxdigit(m_text[m_at].toLatin1()) && token.text.size() < kMaxBinaryDigits)
+                    token.text.append(m_text[m_at]);
                 ++m_at;
             }
             if (m_at >= m_text.size())
@@ -300,8 +306,7 @@ private:
             values.insert(name, take().text);
             return;
         case TokenType::Binary:
-            take();
-            values.insert(name, QStringLiteral("(binary)"));
+            values.insert(name, take().text);
             return;
         case TokenType::End:
             warn(first, QStringLiteral("%1 has no value").arg(name));

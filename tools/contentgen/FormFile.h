@@ -15,7 +15,8 @@ struct FormObject {
     QString className; // "TButton"
     int line = 0;      // where its header is, for warnings
     // Scalar properties by name: numbers and identifiers as written ("24", "clNavy", "True"), strings without
-    // their quotes and with #nnn codes resolved, sets as written ("[fsBold, fsItalic]").
+    // their quotes and with #nnn codes resolved, sets as written ("[fsBold, fsItalic]"), binary data as its
+    // hexadecimal digits.
     QHash<QString, QString> values;
     // String lists ("Items.Strings", "Lines.Strings") and the members of sets ("Font.Style").
     QHash<QString, QStringList> lists;

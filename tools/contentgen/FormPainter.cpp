@@ -4,11 +4,14 @@
 #include "FormFile.h"
 #include "IdeParts.h"
 #include "PictureMotifs.h"
+#include "ResourcePictures.h"
+#include "SampleCanvas.h"
 #include "Sketch.h"
 
 #include <QFontMetrics>
 #include <QHash>
 #include <QPolygon>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtMath>
 
@@ -25,7 +28,42 @@ const QColor kSystemColours[] = {{212, 208, 200}, {58, 110, 165},  {10, 36, 106}
                                  {255, 255, 255}, {0, 0, 0},       {0, 0, 0},       {0, 0, 0},       {255, 255, 255},
                                  {212, 208, 200}, {212, 208, 200}, {128, 128, 128}, {10, 36, 106},   {255, 255, 255},
                                  {212, 208, 200}, {128, 128, 128}, {128, 128, 128}, {0, 0, 0},       {212, 208, 200},
-                                 {255, 255, 255}, {64, 64, 64},    {212, 208, 200}, {0, 0, 0},       {255, 255, 225}};
+                                 {255, 255, 255}, {64, 64, 64},    {212, 208, 200}, {0, 0, 0},       {255, 255, 225},
+                                 {181, 181, 181}, {0, 0, 128},     {166, 202, 240}, {192, 192, 192}, {49, 106, 197},
+                                 {212, 208, 200}};
+
+// The system colours by their index in the scheme, with the names the library gives them.
+const char* const kSystemNames[] = {"clScrollBar",
+                                    "clBackground",
+                                    "clActiveCaption",
+                                    "clInactiveCaption",
+                                    "clMenu",
+                                    "clWindow",
+                                    "clWindowFrame",
+                                    "clMenuText",
+                                    "clWindowText",
+                                    "clCaptionText",
+                                    "clActiveBorder",
+                                    "clInactiveBorder",
+                                    "clAppWorkSpace",
+                                    "clHighlight",
+                                    "clHighlightText",
+                                    "clBtnFace",
+                                    "clBtnShadow",
+                                    "clGrayText",
+                                    "clBtnText",
+                                    "clInactiveCaptionText",
+                                    "clBtnHighlight",
+                                    "cl3DDkShadow",
+                                    "cl3DLight",
+                                    "clInfoText",
+                                    "clInfoBk",
+                                    nullptr,
+                                    "clHotLight",
+                                    "clGradientActiveCaption",
+                                    "clGradientInactiveCaption",
+                                    "clMenuHighlight",
+                                    "clMenuBar"};
 
 const QHash<QString, QColor>& namedColours()
 {
@@ -77,6 +115,11 @@ const QHash<QString, QColor>& namedColours()
         {"cl3dlight", kSystemColours[22]},
         {"clinfotext", kSystemColours[23]},
         {"clinfobk", kSystemColours[24]},
+        {"clhotlight", kSystemColours[26]},
+        {"clgradientactivecaption", kSystemColours[27]},
+        {"clgradientinactivecaption", kSystemColours[28]},
+        {"clmenuhighlight", kSystemColours[29]},
+        {"clmenubar", kSystemColours[30]},
     };
     return colours;
 }
@@ -186,6 +229,7 @@ struct Look {
 struct Context {
     Sketch& sketch;
     const FormPainter::Options& options;
+    const FormObject& form;
     int imageIndex = 0;
 };
 
@@ -278,6 +322,8 @@ void button(Context& c, const FormObject& o, const QRect& r, const Look& look, c
 }
 
 // A glyph button: BitBtn kinds have their own pictures; other glyphs come from the drawing set.
+// A glyph button: a kind's own mark (glyphKind 100 and up with `mark`), a picture of the drawing set, the
+// picture of the form file's Glyph.Data, or no glyph at all (glyphKind below 0).
 void glyphButton(Context& c, const FormObject& o, const QRect& r, const Look& look, int glyphKind, const QColor& mark,
                  const QString& caption, bool down)
 {
@@ -285,13 +331,21 @@ void glyphButton(Context& c, const FormObject& o, const QRect& r, const Look& lo
         c.sketch.sunken(r, QColor(234, 232, 228));
     else
         c.sketch.raised(r);
+    const QImage picture = FormPainter::picture(o.value(QStringLiteral("Glyph.Data")), false);
+    if (glyphKind < 0 && picture.isNull()) {
+        drawText(c.sketch, r, caption, Qt::AlignCenter, look.font, look.text, enabled(o));
+        return;
+    }
     const QFontMetrics metrics(look.font);
-    const int glyphSize = std::min(16, r.height() - 6);
+    const int glyphSize = picture.isNull() ? std::min(16, r.height() - 6) : std::min(picture.height(), r.height() - 4);
     const int textWidth = caption.isEmpty() ? 0 : metrics.horizontalAdvance(caption) + 4;
     const int total = glyphSize + textWidth;
     const int x = r.left() + std::max(3, (r.width() - total) / 2);
     const QRect glyph(x, r.top() + (r.height() - glyphSize) / 2, glyphSize, glyphSize);
-    if (mark.isValid()) {
+    if (!picture.isNull()) {
+        // The bitmap's bottom-left colour is transparent on the button.
+        c.sketch.painter().drawImage(glyph, SampleCanvas::withoutBackground(picture));
+    } else if (mark.isValid()) {
         QPainter& p = c.sketch.painter();
         p.save();
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -337,7 +391,7 @@ void bitBtn(Context& c, const FormObject& o, const QRect& r, const Look& look)
                  {"bkRetry", "&Retry", 8, QColor()},
                  {"bkIgnore", "&Ignore", 5, QColor()},
                  {"bkAll", "&All", 100, QColor(0, 128, 0)}};
-    int glyph = static_cast<int>(qHash(o.name) % 14);
+    int glyph = -1; // a custom button has only the glyph the form file gives it
     QColor mark;
     QString caption = o.value(QStringLiteral("Caption"));
     for (const auto& row : kinds) {
@@ -507,9 +561,57 @@ void panel(Context& c, const FormObject& o, const QRect& r, const Look& look)
              look.font, look.text, enabled(o));
 }
 
+// What the running program drew on a control, if it drew on it.
+const SampleCanvas* drawing(const Context& c, const FormObject& o)
+{
+    if (!c.options.canvases)
+        return nullptr;
+    const auto found = c.options.canvases->constFind(o.name);
+    return found == c.options.canvases->constEnd() ? nullptr : &*found;
+}
+
 void image(Context& c, const FormObject& o, const QRect& r)
 {
-    const bool loaded = o.has(QStringLiteral("Picture.Data")) || c.options.picturesLoaded;
+    if (const SampleCanvas* drawn = drawing(c, o)) {
+        // The image's bitmap: stretched to the control, centred in it or in its corner, its background
+        // colour left out when it is transparent.
+        const QImage picture = o.flag(QStringLiteral("Transparent"), false)
+                                   ? SampleCanvas::withoutBackground(drawn->image())
+                                   : drawn->image();
+        QPainter& p = c.sketch.painter();
+        if (o.flag(QStringLiteral("Stretch"), false)) {
+            p.drawImage(r, picture);
+        } else {
+            QRect area(r.topLeft(), picture.size());
+            if (o.flag(QStringLiteral("Center"), false))
+                area.moveCenter(r.center());
+            p.save();
+            p.setClipRect(r, Qt::IntersectClip);
+            p.drawImage(area.topLeft(), picture);
+            p.restore();
+        }
+        c.imageIndex++;
+        return;
+    }
+    if (const QImage stored = FormPainter::picture(o.value(QStringLiteral("Picture.Data")), true); !stored.isNull()) {
+        // The picture the form file holds, as the designer loaded it.
+        const QImage shown =
+            o.flag(QStringLiteral("Transparent"), false) ? SampleCanvas::withoutBackground(stored) : stored;
+        QRect area(r.topLeft(), shown.size());
+        if (o.flag(QStringLiteral("Stretch"), false))
+            area = r;
+        else if (o.flag(QStringLiteral("Center"), false))
+            area.moveCenter(r.center());
+        c.sketch.painter().save();
+        c.sketch.painter().setClipRect(r, Qt::IntersectClip);
+        c.sketch.painter().drawImage(area, shown);
+        c.sketch.painter().restore();
+        c.imageIndex++;
+        return;
+    }
+    // The program loads or draws this image's picture itself: it is empty in the designer.
+    const bool byProgram = c.options.loadedByProgram.contains(o.name, Qt::CaseInsensitive);
+    const bool loaded = c.options.designTime ? c.options.picturesLoaded && !byProgram : c.options.picturesLoaded;
     const int index = c.imageIndex++;
     if (!loaded) {
         if (c.options.designTime)
@@ -524,8 +626,10 @@ void image(Context& c, const FormObject& o, const QRect& r)
         if (o.flag(QStringLiteral("Center"), false))
             area.moveCenter(r.center());
     }
+    // A metafile has no background of its own, and a transparent image shows the form around its picture.
     PictureMotifs::draw(c.sketch.painter(), area, PictureMotifs::choose(c.options.resourceFiles, index),
-                        c.options.resourceFiles.contains(QLatin1String("WMF"), Qt::CaseInsensitive));
+                        c.options.resourceFiles.contains(QLatin1String("WMF"), Qt::CaseInsensitive) ||
+                            o.flag(QStringLiteral("Transparent"), false));
 }
 
 void shape(Context& c, const FormObject& o, const QRect& r)
@@ -668,13 +772,24 @@ void grid(Context& c, const FormObject& o, const QRect& r, const Look& look)
     p.restore();
 }
 
-void mediaPlayer(Context& c, const QRect& r)
+void mediaPlayer(Context& c, const FormObject& o, const QRect& r)
 {
-    constexpr int kButtons = 9;
-    const int width = r.width() / kButtons;
+    // The buttons VisibleButtons leaves, in their order; all nine when the form file names none.
+    static const QStringList names = {"btPlay", "btPause", "btStop",   "btNext", "btPrev",
+                                      "btStep", "btBack",  "btRecord", "btEject"};
+    QList<int> shown;
+    const QStringList visible = o.strings(QStringLiteral("VisibleButtons"));
+    for (int i = 0; i < int(names.size()); ++i)
+        if (!o.lists.contains(QStringLiteral("VisibleButtons")) || visible.contains(names[i]))
+            shown.append(i);
+    if (shown.isEmpty())
+        return;
+    const int count = int(shown.size());
+    const int width = r.width() / count;
     QPainter& p = c.sketch.painter();
-    for (int i = 0; i < kButtons; ++i) {
-        const QRect b(r.left() + i * width, r.top(), i == kButtons - 1 ? r.width() - i * width : width, r.height());
+    for (int k = 0; k < count; ++k) {
+        const int i = shown[k];
+        const QRect b(r.left() + k * width, r.top(), k == count - 1 ? r.width() - k * width : width, r.height());
         c.sketch.raised(b);
         const QPoint m = b.center();
         p.save();
@@ -792,7 +907,16 @@ void toolBar(Context& c, const FormObject& o, const QRect& r, const Look& look)
         const QRect b(left, r.top() + 2, width, height);
         if (!flat)
             c.sketch.raised(b);
-        c.sketch.glyph(b.adjusted(3, 3, -4, -4), child.number(QStringLiteral("ImageIndex"), 0));
+        // A button of an action shows the action's picture.
+        const FormObject* action =
+            child.has(QStringLiteral("Action")) ? c.form.find(child.value(QStringLiteral("Action"))) : nullptr;
+        const int index = (action ? action : &child)->number(QStringLiteral("ImageIndex"), 0);
+        const QImage picture = FormPainter::listPicture(c.options.resourceFiles, index);
+        if (picture.isNull())
+            c.sketch.glyph(b.adjusted(3, 3, -4, -4), index);
+        else
+            c.sketch.painter().drawImage(QRect(b.center() - QPoint(7, 7), QSize(16, 16)),
+                                         SampleCanvas::withoutBackground(picture));
         x = left + width;
     }
 }
@@ -825,8 +949,7 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     } else if (type == QLatin1String("TBitBtn")) {
         bitBtn(c, o, r, look);
     } else if (type == QLatin1String("TSpeedButton")) {
-        glyphButton(c, o, r, look, static_cast<int>(qHash(o.name) % 14), QColor(), caption,
-                    o.flag(QStringLiteral("Down"), false));
+        glyphButton(c, o, r, look, -1, QColor(), caption, o.flag(QStringLiteral("Down"), false));
     } else if (type == QLatin1String("TEdit") || type == QLatin1String("TMaskEdit") ||
                type == QLatin1String("TLabeledEdit")) {
         edit(c, o, r, look, o.value(QStringLiteral("Text")));
@@ -885,11 +1008,14 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     } else if (type == QLatin1String("TPaintBox")) {
         if (c.options.designTime)
             dashedFrame(c.sketch, r);
+        else if (const SampleCanvas* drawn = drawing(c, o))
+            p.drawImage(r.topLeft(), drawn->image());
     } else if (type == QLatin1String("TAnimate")) {
+        // A video clip of the exercise's files plays in it while the program runs.
         if (c.options.designTime)
             dashedFrame(c.sketch, r);
-        else
-            PictureMotifs::draw(p, r, PictureMotifs::Motif::Landscape);
+        else if (c.options.resourceFiles.contains(QLatin1String("AVI"), Qt::CaseInsensitive))
+            PictureMotifs::draw(p, r, PictureMotifs::Motif::Clip);
     } else if (type == QLatin1String("TShape")) {
         shape(c, o, r);
     } else if (type == QLatin1String("TBevel")) {
@@ -908,6 +1034,11 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
         upDown(c, r, o.value(QStringLiteral("Orientation")) == QLatin1String("udHorizontal"));
     } else if (type == QLatin1String("TStringGrid") || type == QLatin1String("TDrawGrid")) {
         grid(c, o, r, look);
+        // The cells the program drew itself (OnDrawCell) lie over the ones the grid drew.
+        if (const SampleCanvas* drawn = drawing(c, o)) {
+            p.setClipRect(r.adjusted(2, 2, -2, -2), Qt::IntersectClip);
+            p.drawImage(r.topLeft() + QPoint(2, 2), drawn->image());
+        }
     } else if (type == QLatin1String("TStatusBar")) {
         QStringList parts;
         for (const QHash<QString, QString>& item : o.collections.value(QStringLiteral("Panels")))
@@ -944,16 +1075,28 @@ void paintControl(Context& c, const FormObject& o, const QRect& r, const Look& p
     } else if (type == QLatin1String("THeaderControl")) {
         header(c, r, o.collections.value(QStringLiteral("Sections")), look);
     } else if (type == QLatin1String("TMediaPlayer")) {
-        mediaPlayer(c, r);
+        mediaPlayer(c, o, r);
     } else if (type == QLatin1String("TMonthCalendar") || type == QLatin1String("TCalendar")) {
         calendar(c, r, look, type == QLatin1String("TMonthCalendar"));
     } else if (type == QLatin1String("TDirectoryListBox") || type == QLatin1String("TFileListBox")) {
-        // What the file controls show on the sample machine.
+        // What the file controls show on the sample machine: the running program's folder when it chose one,
+        // else the project's folder, the files that match the mask.
         FormObject shown = o;
-        shown.lists.insert(QStringLiteral("Items.Strings"),
-                           type == QLatin1String("TFileListBox")
-                               ? QStringList{"Project1.dpr", "Project1.exe", "Unit1.dfm", "Unit1.pas"}
-                               : QStringList{"c:\\", "  DELPHIFILES", "  Program Files", "  WINDOWS"});
+        if (type == QLatin1String("TDirectoryListBox")) {
+            shown.lists.insert(QStringLiteral("Items.Strings"),
+                               QStringList{"c:\\", "  DELPHIFILES", "  Program Files", "  WINDOWS"});
+        } else if (!o.lists.contains(QStringLiteral("Items.Strings"))) {
+            const QRegularExpression mask(
+                QRegularExpression::wildcardToRegularExpression(o.value(QStringLiteral("Mask"), QStringLiteral("*.*"))),
+                QRegularExpression::CaseInsensitiveOption);
+            QStringList files;
+            for (const char* name : {"Project1.dpr", "Project1.exe", "Unit1.dfm", "Unit1.pas"})
+                if (mask.match(QLatin1String(name)).hasMatch())
+                    files.append(QLatin1String(name));
+            shown.lists.insert(QStringLiteral("Items.Strings"), files);
+        }
+        if (shown.strings(QStringLiteral("Items.Strings")).isEmpty())
+            shown.lists.insert(QStringLiteral("Items.Strings"), {QStringLiteral(" ")});
         listBox(c, shown, r, look, false);
     } else if (type == QLatin1String("TDriveComboBox") || type == QLatin1String("TFilterComboBox")) {
         comboBox(c, o, r, look,
@@ -1132,6 +1275,114 @@ QColor FormPainter::colour(const QString& value, const QColor& fallback)
     return QColor(int(bits & 0xFF), int((bits >> 8) & 0xFF), int((bits >> 16) & 0xFF));
 }
 
+std::optional<qint64> FormPainter::colourConstant(const QString& name)
+{
+    const QString lower = name.toLower();
+    for (int i = 0; i < int(std::size(kSystemNames)); ++i)
+        if (kSystemNames[i] && name.compare(QLatin1String(kSystemNames[i]), Qt::CaseInsensitive) == 0)
+            return qint32(0x80000000u | quint32(i));
+    if (lower == QLatin1String("clnone"))
+        return 0x1FFFFFFF;
+    if (lower == QLatin1String("cldefault"))
+        return 0x20000000;
+    const auto named = namedColours().constFind(lower);
+    if (named == namedColours().constEnd())
+        return std::nullopt;
+    return named->red() | (named->green() << 8) | (qint64(named->blue()) << 16);
+}
+
+const QStringList& FormPainter::colourNames()
+{
+    // The library's order: the sixteen standard colours, four more, then the system colours by name.
+    static const QStringList names = {"clBlack",
+                                      "clMaroon",
+                                      "clGreen",
+                                      "clOlive",
+                                      "clNavy",
+                                      "clPurple",
+                                      "clTeal",
+                                      "clGray",
+                                      "clSilver",
+                                      "clRed",
+                                      "clLime",
+                                      "clYellow",
+                                      "clBlue",
+                                      "clFuchsia",
+                                      "clAqua",
+                                      "clWhite",
+                                      "clMoneyGreen",
+                                      "clSkyBlue",
+                                      "clCream",
+                                      "clMedGray",
+                                      "clActiveBorder",
+                                      "clActiveCaption",
+                                      "clAppWorkSpace",
+                                      "clBackground",
+                                      "clBtnFace",
+                                      "clBtnHighlight",
+                                      "clBtnShadow",
+                                      "clBtnText",
+                                      "clCaptionText",
+                                      "clDefault",
+                                      "clGradientActiveCaption",
+                                      "clGradientInactiveCaption",
+                                      "clGrayText",
+                                      "clHighlight",
+                                      "clHighlightText",
+                                      "clHotLight",
+                                      "clInactiveBorder",
+                                      "clInactiveCaption",
+                                      "clInactiveCaptionText",
+                                      "clInfoBk",
+                                      "clInfoText",
+                                      "clMenu",
+                                      "clMenuBar",
+                                      "clMenuHighlight",
+                                      "clMenuText",
+                                      "clNone",
+                                      "clScrollBar",
+                                      "cl3DDkShadow",
+                                      "cl3DLight",
+                                      "clWindow",
+                                      "clWindowFrame",
+                                      "clWindowText"};
+    return names;
+}
+
+QImage FormPainter::listPicture(const QString& resourceFiles, int index)
+{
+    // The tool-bar pictures of the text editor, which its image list holds.
+    if (resourceFiles.contains(QLatin1String("18 FILES BMP"), Qt::CaseInsensitive) && index >= 0 &&
+        index < ResourcePictures::kButtonCount)
+        return ResourcePictures::button(index + 1);
+    return QImage();
+}
+
+QImage FormPainter::picture(const QString& hex, bool classNamed)
+{
+    if (hex.isEmpty())
+        return QImage();
+    QByteArray bytes = QByteArray::fromHex(hex.toLatin1());
+    // Picture.Data begins with the name of the graphic's class as a short string ("\x07TBitmap").
+    QByteArray className;
+    if (classNamed) {
+        const int length = bytes.isEmpty() ? 0 : static_cast<uchar>(bytes.at(0));
+        className = bytes.mid(1, length);
+        bytes = bytes.mid(1 + length);
+    }
+    // A bitmap's bytes follow their count.
+    if (!classNamed || className == "TBitmap") {
+        if (bytes.size() < 4)
+            return QImage();
+        const quint32 size = quint32(uchar(bytes[0])) | quint32(uchar(bytes[1])) << 8 | quint32(uchar(bytes[2])) << 16 |
+                             quint32(uchar(bytes[3])) << 24;
+        bytes = bytes.mid(4, size);
+    }
+    QImage image;
+    image.loadFromData(bytes);
+    return image;
+}
+
 QFont FormPainter::font(const FormObject& object, const QFont& inherited, QColor* colour)
 {
     QFont result = inherited;
@@ -1179,9 +1430,9 @@ bool FormPainter::isNonVisual(const FormObject& object)
         return false;
     // Components that hold only data: their Width and Height, where they have them, are the sizes of what they
     // hold (the pictures of an image list), not a place on the form.
-    static const QSet<QString> dataOnly{QStringLiteral("TImageList"), QStringLiteral("TActionList"),
-                                        QStringLiteral("TActionManager"), QStringLiteral("TTimer"),
-                                        QStringLiteral("TMainMenu"), QStringLiteral("TPopupMenu"),
+    static const QSet<QString> dataOnly{QStringLiteral("TImageList"),         QStringLiteral("TActionList"),
+                                        QStringLiteral("TActionManager"),     QStringLiteral("TTimer"),
+                                        QStringLiteral("TMainMenu"),          QStringLiteral("TPopupMenu"),
                                         QStringLiteral("TApplicationEvents"), QStringLiteral("TXPManifest")};
     if (dataOnly.contains(object.className) || object.className.endsWith(QLatin1String("Dialog")))
         return true;
@@ -1204,9 +1455,12 @@ QSize FormPainter::windowSize(const FormObject& form)
     return QSize(std::clamp(width, 40, 4000), std::clamp(height, 30, 4000));
 }
 
-void FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options)
+QRect FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& form, const Options& options)
 {
-    const QString border = form.value(QStringLiteral("BorderStyle"), QStringLiteral("bsSizeable"));
+    // The designer gives a form without a border its title bar all the same, so that it can be moved.
+    QString border = form.value(QStringLiteral("BorderStyle"), QStringLiteral("bsSizeable"));
+    if (options.designTime && border == QLatin1String("bsNone"))
+        border = QStringLiteral("bsSizeable");
     QRect client = outer;
     if (border != QLatin1String("bsNone"))
         client = sketch.window(outer, shownCaption(form.value(QStringLiteral("Caption"), form.name)), true,
@@ -1233,14 +1487,34 @@ void FormPainter::paint(Sketch& sketch, const QRect& outer, const FormObject& fo
     sketch.fill(client, look.back);
     if (options.designTime)
         sketch.designGrid(client);
-    Context context{sketch, options};
+    // What the program drew on the form itself lies under its controls.
+    if (options.canvases && options.canvases->contains(form.name))
+        sketch.painter().drawImage(client.topLeft(), options.canvases->value(form.name).image());
+    Context context{sketch, options, form};
     paintChildren(context, form, client, look);
+    return client;
 }
 
 QImage FormPainter::render(const FormObject& form, const Options& options, QSize size)
 {
     const QSize natural = windowSize(form);
     const qreal scale = std::min({1.0, qreal(size.width()) / natural.width(), qreal(size.height()) / natural.height()});
+    if (scale < kCornerBelow) {
+        // A picture far smaller than the window would make all of it unreadable: it shows the window's top left
+        // corner, its title bar and first row of controls, at full size or as little smaller as that needs.
+        QImage whole = Sketch::canvas(natural.width(), natural.height());
+        QRect client;
+        {
+            Sketch sketch(whole);
+            client = paint(sketch, whole.rect(), form, options);
+        }
+        const qreal corner = std::clamp(qreal(size.height()) / (client.top() + kFirstRow), kSmallestCorner, 1.0);
+        if (corner < 1.0)
+            whole = whole.scaled((QSizeF(natural) * corner).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage picture = Sketch::canvas(size.width(), size.height());
+        QPainter(&picture).drawImage(0, 0, whole);
+        return picture;
+    }
     const QSize drawn(qCeil(size.width() / scale - 0.001), qCeil(size.height() / scale - 0.001));
     QImage image = Sketch::canvas(drawn.width(), drawn.height());
     {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "PictureMotifs.h"
 
+#include "GifClips.h"
+#include "ResourcePictures.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -295,6 +298,59 @@ void bulb(QPainter& p, const QRectF& r, bool transparent)
     p.drawRect(QRectF(c.x() - s * 0.4, c.y() + s * 0.9, s * 0.8, s * 0.6));
 }
 
+void calculator(QPainter& p, const QRectF& r, bool transparent)
+{
+    if (!transparent)
+        p.fillRect(r, Qt::white);
+    const qreal w = std::min(r.width() * 0.8, r.height() * 0.55);
+    const QRectF body(r.center().x() - w / 2, r.top() + r.height() * 0.08, w, r.height() * 0.84);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(70, 72, 84));
+    p.drawRoundedRect(body, w * 0.1, w * 0.1);
+    const QRectF display(body.left() + w * 0.1, body.top() + body.height() * 0.06, w * 0.8, body.height() * 0.16);
+    p.setBrush(QColor(190, 210, 170));
+    p.drawRect(display);
+    QFont digits(QStringLiteral("Liberation Mono"));
+    digits.setPixelSize(std::max(6, int(display.height() * 0.7)));
+    p.setFont(digits);
+    p.setPen(QColor(40, 50, 40));
+    p.drawText(display.adjusted(0, 0, -w * 0.05, 0), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("3.14"));
+    // Four rows of four keys; the last column holds the operations.
+    const qreal top = display.bottom() + body.height() * 0.06;
+    const qreal step = w * 0.8 / 4;
+    const qreal rowStep = (body.bottom() - top - body.height() * 0.04) / 4;
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) {
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(column == 3 ? QColor(245, 150, 30) : QColor(225, 225, 230));
+            p.drawRoundedRect(QRectF(display.left() + column * step + step * 0.1, top + row * rowStep + rowStep * 0.12,
+                                     step * 0.8, rowStep * 0.76),
+                              step * 0.15, step * 0.15);
+        }
+}
+
+// A picture of the exercise's resource files, fitted into the area with its proportions kept; drawn
+// transparent, the colour of its bottom-left pixel is left out.
+void bitmap(QPainter& p, const QRectF& r, const QImage& picture, bool transparent)
+{
+    if (picture.isNull())
+        return;
+    QSizeF size = QSizeF(picture.size()).scaled(r.size(), Qt::KeepAspectRatio);
+    QRectF target(QPointF(), size);
+    target.moveCenter(r.center());
+    QImage shown = picture;
+    if (transparent) {
+        shown = picture.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = shown.pixel(0, shown.height() - 1);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) == key)
+                    shown.setPixel(x, y, 0);
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.drawImage(target, shown);
+}
+
 } // namespace
 
 PictureMotifs::Motif PictureMotifs::choose(const QString& resourceFiles, int imageIndex)
@@ -305,7 +361,8 @@ PictureMotifs::Motif PictureMotifs::choose(const QString& resourceFiles, int ima
         Motif motif;
     } named[] = {{"ARROWS", Motif::Arrows},    {"CLOCK", Motif::Clock},  {"PARAL", Motif::Box},
                  {"CILINDR", Motif::Cylinder}, {"SHATL", Motif::Rocket}, {"MONEY", Motif::Coins},
-                 {"LASTIK", Motif::Eraser},    {"CONFUS", Motif::Face},  {"AMIDEA", Motif::Bulb}};
+                 {"LASTIK", Motif::Eraser},    {"CONFUS", Motif::Face},  {"AMIDEA", Motif::Bulb},
+                 {"CALC", Motif::Calculator},  {"AVI", Motif::Clip},     {"GIF", Motif::Gif}};
     for (const auto& row : named)
         if (files.contains(QLatin1String(row.word)))
             return row.motif;
@@ -314,6 +371,9 @@ PictureMotifs::Motif PictureMotifs::choose(const QString& resourceFiles, int ima
         const Motif set[] = {Motif::Car, Motif::Walker, Motif::StopSign};
         return set[std::clamp(imageIndex, 0, 2)];
     }
+    // The cartoon's background and the aeroplane that flies over it.
+    if (files == QLatin1String("3 GRAPH FILES"))
+        return imageIndex == 0 ? Motif::Background : Motif::Airplane;
     return Motif::Landscape;
 }
 
@@ -364,6 +424,21 @@ void PictureMotifs::draw(QPainter& painter, const QRect& area, Motif motif, bool
         break;
     case Motif::Bulb:
         bulb(painter, r, transparent);
+        break;
+    case Motif::Calculator:
+        calculator(painter, r, transparent);
+        break;
+    case Motif::Background:
+        painter.drawImage(r, ResourcePictures::landscape());
+        break;
+    case Motif::Airplane:
+        bitmap(painter, r, ResourcePictures::airplane(), transparent);
+        break;
+    case Motif::Clip:
+        bitmap(painter, r, ResourcePictures::coolFrame(0), false);
+        break;
+    case Motif::Gif:
+        bitmap(painter, r, QImage::fromData(GifClips::clip(1), "GIF"), transparent);
         break;
     }
     painter.restore();

@@ -8,7 +8,8 @@ class QPainter;
 
 // The pictures that image components of the exercise forms show: small drawings in the manner of the clip
 // art the exercises load (arrows, a clock, a box, a cylinder, a rocket, coins, a road sign, a car, a walker,
-// a face, a bulb), and a landscape for anything else.
+// a face, a bulb, a calculator), the exercises' own bitmaps, video clip and GIF pictures, and a landscape for
+// anything else.
 class PictureMotifs final {
 public:
     PictureMotifs() = delete;
@@ -26,7 +27,12 @@ public:
         Walker,
         Eraser,
         Face,
-        Bulb
+        Bulb,
+        Calculator,
+        Background, // the cartoon's backgraund.bmp
+        Airplane,   // the cartoon's aplane.bmp
+        Clip,       // a frame of cool.avi
+        Gif,        // the first picture of the GIF player's folder
     };
 
     // The motif of an image component, from the exercise's resource files ("ARROWS.WMF", "3 FILES WMF") and

@@ -47,12 +47,10 @@ QByteArray bitmap(const QImage& image)
     return bytes;
 }
 
-// The video clip: the word COOL shimmering through the colours of the rainbow over a bouncing equaliser,
-// 160 x 120 at 15 frames a second, three seconds that loop.
+// The video clip: the frames of ResourcePictures::coolFrame, 160 x 120 at 15 frames a second, three seconds
+// that loop.
 QByteArray coolClip()
 {
-    constexpr int kFrames = 45;
-    constexpr QSize kSize(160, 120);
     // A palette of a 6 x 6 x 6 colour cube and a ramp of greys.
     QList<QRgb> palette;
     for (int r = 0; r < 6; ++r)
@@ -62,43 +60,9 @@ QByteArray coolClip()
     for (int i = 1; i <= 40; ++i)
         palette.append(qRgb(i * 6, i * 6, i * 6));
 
-    AviWriter avi(kSize, 15, palette);
-    QFont font = Sketch::uiFont(44, true);
-    for (int frame = 0; frame < kFrames; ++frame) {
-        const double phase = 2.0 * std::numbers::pi * frame / kFrames;
-        QImage image(kSize, QImage::Format_RGB32);
-        image.fill(qRgb(0, 0, 51));
-        QPainter p(&image);
-        // Equaliser: twelve bars of lit blocks, green at the bottom, then yellow, then red.
-        for (int bar = 0; bar < 12; ++bar) {
-            const double level =
-                0.55 + 0.25 * std::sin(phase * (1 + bar % 3) + bar * 1.3) + 0.2 * std::sin(phase * 2 + bar * 0.7);
-            const int blocks = std::clamp(static_cast<int>(level * 10), 1, 10);
-            for (int block = 0; block < blocks; ++block) {
-                const QRgb colour = block < 6 ? qRgb(0, 204, 51) : (block < 8 ? qRgb(255, 204, 0) : qRgb(255, 51, 0));
-                p.fillRect(QRect(8 + bar * 12, 112 - block * 5, 10, 4), QColor::fromRgb(colour));
-            }
-        }
-        // The word, its colours running along the letters.
-        QPainterPath word;
-        word.addText(QPointF(22, 52), font, QStringLiteral("COOL"));
-        QLinearGradient rainbow(0, 0, 160, 0);
-        for (int stop = 0; stop <= 6; ++stop) {
-            const double hue = std::fmod(stop / 6.0 + static_cast<double>(frame) / kFrames, 1.0);
-            rainbow.setColorAt(stop / 6.0, QColor::fromHsvF(static_cast<float>(hue), 1.0F, 1.0F));
-        }
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(255, 255, 255), 2));
-        p.setBrush(rainbow);
-        p.drawPath(word);
-        // A star that sweeps across, once a loop.
-        const QPointF star(10 + 140.0 * frame / kFrames, 12);
-        p.setPen(QPen(QColor(255, 255, 204), 1));
-        p.drawLine(star - QPointF(4, 0), star + QPointF(4, 0));
-        p.drawLine(star - QPointF(0, 4), star + QPointF(0, 4));
-        p.end();
-        avi.addFrame(image);
-    }
+    AviWriter avi(QSize(160, 120), 15, palette);
+    for (int frame = 0; frame < ResourcePictures::kCoolFrames; ++frame)
+        avi.addFrame(ResourcePictures::coolFrame(frame));
     return avi.finish();
 }
 
@@ -154,6 +118,41 @@ QString ResourceFiles::gifName(int number)
 QString ResourceFiles::visualName(int number)
 {
     return QString::number(number) + QStringLiteral(".bmp");
+}
+
+QStringList ResourceFiles::names()
+{
+    QStringList out;
+    for (const FileRow& row : kFiles)
+        out.append(QString::fromUtf8(row.path).mid(6));
+    for (const EffectRow& row : kSounds)
+        out.append(QString::fromUtf8(row.path).mid(6));
+    for (int number = 1; number <= ResourcePictures::kButtonCount; ++number)
+        out.append(QStringLiteral("buttons/") + buttonName(number));
+    for (int number = 1; number <= GifClips::kCount; ++number)
+        out.append(QStringLiteral("gif/") + gifName(number));
+    for (int number = 1; number <= ResourcePictures::kAnimationFrames; ++number)
+        out.append(QStringLiteral("visual/") + visualName(number));
+    for (const char* archive : kArchives)
+        out.append(QStringLiteral("source/") + QString::fromLatin1(archive));
+    return out;
+}
+
+QByteArray ResourceFiles::bytes(const QString& name)
+{
+    for (const FileRow& row : kFiles)
+        if (QString::fromUtf8(row.path).mid(6).compare(name, Qt::CaseInsensitive) == 0)
+            return row.make();
+    for (int number = 1; number <= ResourcePictures::kButtonCount; ++number)
+        if (name.compare(QStringLiteral("buttons/") + buttonName(number), Qt::CaseInsensitive) == 0)
+            return bitmap(ResourcePictures::button(number));
+    for (int number = 1; number <= GifClips::kCount; ++number)
+        if (name.compare(QStringLiteral("gif/") + gifName(number), Qt::CaseInsensitive) == 0)
+            return GifClips::clip(number);
+    for (int number = 1; number <= ResourcePictures::kAnimationFrames; ++number)
+        if (name.compare(QStringLiteral("visual/") + visualName(number), Qt::CaseInsensitive) == 0)
+            return bitmap(ResourcePictures::butterfly(number));
+    return QByteArray();
 }
 
 void ResourceFiles::write(OutputTree& tree)

@@ -3,7 +3,9 @@
 
 #include "OutputTree.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // The resource files of the exercises, which the save button of the exercise workspace copies into the
 // working folder: metafile and bitmap pictures, an icon, a video clip, sounds, a question file, a unit,
@@ -14,6 +16,13 @@ public:
     ResourceFiles() = delete;
 
     static void write(OutputTree& tree);
+
+    // The files by their paths under "files" ("CALC.WMF", "gif/001.gif"): what the working folder holds once
+    // every exercise's files are saved.
+    static QStringList names();
+    // The bytes of a file of names(): the pictures, the video clip and the texts; empty for the sounds and
+    // archives, which take long to make and which no figure shows.
+    static QByteArray bytes(const QString& name);
 
     // The numbered names: button001.bmp to button018.bmp, 001.gif to 020.gif, 1.bmp to 20.bmp.
     static QString buttonName(int number);

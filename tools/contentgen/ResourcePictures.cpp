@@ -687,3 +687,43 @@ QImage ResourcePictures::butterfly(int frame)
     p.drawRect(QRect(root.x() + 7, root.y() - 25, 2, 2));
     return image;
 }
+
+QImage ResourcePictures::coolFrame(int frame)
+{
+    // The word COOL shimmering through the colours of the rainbow over a bouncing equaliser.
+    constexpr int kFrames = kCoolFrames;
+    const QSize kSize(160, 120);
+    const QFont font = Sketch::uiFont(44, true);
+    const double phase = 2.0 * std::numbers::pi * frame / kFrames;
+    QImage image(kSize, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 51));
+    QPainter p(&image);
+    // Equaliser: twelve bars of lit blocks, green at the bottom, then yellow, then red.
+    for (int bar = 0; bar < 12; ++bar) {
+        const double level =
+            0.55 + 0.25 * std::sin(phase * (1 + bar % 3) + bar * 1.3) + 0.2 * std::sin(phase * 2 + bar * 0.7);
+        const int blocks = std::clamp(static_cast<int>(level * 10), 1, 10);
+        for (int block = 0; block < blocks; ++block) {
+            const QRgb colour = block < 6 ? qRgb(0, 204, 51) : (block < 8 ? qRgb(255, 204, 0) : qRgb(255, 51, 0));
+            p.fillRect(QRect(8 + bar * 12, 112 - block * 5, 10, 4), QColor::fromRgb(colour));
+        }
+    }
+    // The word, its colours running along the letters.
+    QPainterPath word;
+    word.addText(QPointF(22, 52), font, QStringLiteral("COOL"));
+    QLinearGradient rainbow(0, 0, 160, 0);
+    for (int stop = 0; stop <= 6; ++stop) {
+        const double hue = std::fmod(stop / 6.0 + static_cast<double>(frame) / kFrames, 1.0);
+        rainbow.setColorAt(stop / 6.0, QColor::fromHsvF(static_cast<float>(hue), 1.0F, 1.0F));
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 255, 255), 2));
+    p.setBrush(rainbow);
+    p.drawPath(word);
+    // A star that sweeps across, once a loop.
+    const QPointF star(10 + 140.0 * frame / kFrames, 12);
+    p.setPen(QPen(QColor(255, 255, 204), 1));
+    p.drawLine(star - QPointF(4, 0), star + QPointF(4, 0));
+    p.drawLine(star - QPointF(0, 4), star + QPointF(0, 4));
+    return image;
+}

@@ -28,4 +28,7 @@ public:
     static QImage button(int number);
     // Frame 1 to kAnimationFrames of a butterfly beating its wings: one full beat, so the frames loop.
     static QImage butterfly(int frame);
+    // Frame 0 to kCoolFrames - 1 of the video clip cool.avi, 160 x 120.
+    static constexpr int kCoolFrames = 45;
+    static QImage coolFrame(int frame);
 };

@@ -3,10 +3,14 @@
 
 #include "FormPainter.h"
 
+#include <QBuffer>
 #include <QDate>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtMath>
+
+#include <functional>
 
 #include <cctype>
 #include <cmath>
@@ -107,6 +111,52 @@ bool isSymbol(const Token& token, const char* symbol)
 }
 
 // ---- Values ----
+
+// A component or a part of one ("Image1.Canvas", "Image1.Picture.Bitmap") as variables of class types and
+// Sender hold it; an empty path is nil.
+struct ObjectRef {
+    QString path;
+    bool operator==(const ObjectRef& other) const { return path == other.path; }
+};
+
+// A record of the library (TRect, TPoint, TLogFont): its fields by their names in lower case.
+struct Record {
+    QHash<QString, QVariant> fields;
+    bool operator==(const Record& other) const { return fields == other.fields; }
+};
+
+QVariant reference(const QString& path)
+{
+    return QVariant::fromValue(ObjectRef{path});
+}
+
+bool isReference(const QVariant& v)
+{
+    return v.metaType() == QMetaType::fromType<ObjectRef>();
+}
+
+bool isRecord(const QVariant& v)
+{
+    return v.metaType() == QMetaType::fromType<Record>();
+}
+
+QVariant integer(qint64 n)
+{
+    return QVariant::fromValue<qlonglong>(n);
+}
+
+QVariant rectRecord(const QRect& r)
+{
+    return QVariant::fromValue(Record{{{"left", integer(r.left())},
+                                       {"top", integer(r.top())},
+                                       {"right", integer(r.left() + r.width())},
+                                       {"bottom", integer(r.top() + r.height())}}});
+}
+
+QVariant pointRecord(const QPoint& p)
+{
+    return QVariant::fromValue(Record{{{"x", integer(p.x())}, {"y", integer(p.y())}}});
+}
 
 bool isNumber(const QVariant& v)
 {
@@ -248,10 +298,16 @@ QVariant zeroOf(const QString& type, const QHash<QString, QVariant>* constants =
 // array[1..N] of Integer, with bounds written as numbers or as constants of the unit.
 QVariant zeroArray(const QString& type, const QHash<QString, QVariant>* constants)
 {
-    static const QRegularExpression shape(QStringLiteral(R"(^array\[(\w+)\.\.(\w+)\]of(\w+)$)"));
+    static const QRegularExpression shape(QStringLiteral(R"(^array\[(\w+)\.\.(\w+)(?:,(\w+)\.\.(\w+))?\]of(.+)$)"));
     const QRegularExpressionMatch match = shape.match(type);
     if (!match.hasMatch())
         return QVariant();
+    // An array of two dimensions is an array of arrays: array[0..4, 0..4] is array[0..4] of array[0..4].
+    if (!match.captured(3).isEmpty())
+        return zeroArray(
+            QStringLiteral("array[%1..%2]ofarray[%3..%4]of%5")
+                .arg(match.captured(1), match.captured(2), match.captured(3), match.captured(4), match.captured(5)),
+            constants);
     const auto bound = [&](const QString& text) -> std::optional<qint64> {
         bool ok = false;
         const qint64 n = text.toLongLong(&ok);
@@ -263,8 +319,9 @@ QVariant zeroArray(const QString& type, const QHash<QString, QVariant>* constant
     };
     const std::optional<qint64> low = bound(match.captured(1));
     const std::optional<qint64> high = bound(match.captured(2));
-    const QVariant element = zeroOf(match.captured(3));
-    if (!low || !high || *high < *low || *high - *low >= 10000 || !element.isValid())
+    const QVariant element = zeroOf(match.captured(5), constants);
+    const qint64 inner = isArray(element) ? element.toMap().value(QStringLiteral("items")).toList().size() : 1;
+    if (!low || !high || *high < *low || (*high - *low + 1) * inner > 10000 || !element.isValid())
         return QVariant();
     return makeArray(*low, QVariantList(*high - *low + 1, element));
 }
@@ -273,6 +330,19 @@ QVariant zeroOf(const QString& written, const QHash<QString, QVariant>* constant
 {
     QString type = written;
     type.remove(QLatin1Char(' '));
+    // A type of the unit: an enumeration, or another name for a type ("TWeek = array[1..7] of Integer").
+    if (constants && !type.isEmpty()) {
+        const QVariant declared = constants->value(QStringLiteral("type:") + type);
+        if (declared == QLatin1String("enum"))
+            return integer(0);
+        if (declared.typeId() == QMetaType::QString && declared.toString() != type)
+            return zeroOf(declared.toString(), nullptr);
+    }
+    // A dynamic array starts empty; SetLength gives it its elements.
+    if (type.startsWith(QLatin1String("arrayof"))) {
+        const QVariant element = zeroOf(type.mid(7), constants);
+        return element.isValid() ? makeArray(0, {}) : QVariant();
+    }
     if (type.startsWith(QLatin1String("array")))
         return zeroArray(type, constants);
     static const QSet<QString> integers = {"integer",  "longint",  "cardinal", "word",     "byte",
@@ -287,19 +357,56 @@ QVariant zeroOf(const QString& written, const QHash<QString, QVariant>* constant
         return QVariant::fromValue(QString());
     if (type == QLatin1String("boolean"))
         return QVariant::fromValue(false);
-    return QVariant(); // arrays, records, objects: unknown to the runner
+    if (type == QLatin1String("trect"))
+        return rectRecord(QRect());
+    if (type == QLatin1String("tpoint"))
+        return pointRecord(QPoint());
+    if (type == QLatin1String("tlogfont"))
+        return QVariant::fromValue(Record{{{"lfheight", integer(0)},
+                                           {"lfwidth", integer(0)},
+                                           {"lfescapement", integer(0)},
+                                           {"lforientation", integer(0)},
+                                           {"lfweight", integer(400)}}});
+    // Classes of the library (TBitmap, TCanvas, TStringGrid): a reference, nil to begin with.
+    if (type.startsWith(QLatin1Char('t')) && !type.contains(QLatin1Char('(')))
+        return QVariant::fromValue(ObjectRef{});
+    return QVariant(); // arrays of unknown elements, records of the unit: unknown to the runner
 }
 
 // ---- The runner of one routine ----
 
+// What every routine of a session works on: the form, the unit's variables, the first message shown, the
+// drawing surfaces, the objects the program created and the state of Random.
+struct State {
+    FormObject& form;
+    QHash<QString, QVariant>& globals;
+    std::optional<SampleRun::Message>& message;
+    QHash<QString, SampleCanvas>& canvases;
+    QHash<QString, FormObject>& objects;
+    quint32& random;
+    const SampleRun::Folder* folder = nullptr;
+};
+
+// The parts of a state that a routine run only to read declarations or to look at a handler throws away.
+struct Scratch {
+    std::optional<SampleRun::Message> message;
+    QHash<QString, SampleCanvas> canvases;
+    QHash<QString, FormObject> objects;
+    quint32 random = 1;
+};
+
 class Interpreter final {
 public:
-    Interpreter(const QList<Token>& tokens, FormObject& form, QHash<QString, QVariant>& globals,
-                std::optional<SampleRun::Message>& message, int& steps, int depth = 0)
+    Interpreter(const QList<Token>& tokens, const State& state, int& steps, int depth = 0)
         : m_tokens(tokens)
-        , m_form(form)
-        , m_globals(globals)
-        , m_message(message)
+        , m_state(state)
+        , m_form(state.form)
+        , m_globals(state.globals)
+        , m_message(state.message)
+        , m_canvases(state.canvases)
+        , m_objects(state.objects)
+        , m_random(state.random)
+        , m_folder(state.folder)
         , m_steps(steps)
         , m_depth(depth)
     {
@@ -423,7 +530,7 @@ public:
                         fail();
                 }
                 expect(")");
-                const QVariant shape = zeroOf(type, &into);
+                const QVariant shape = zeroOf(type, &m_globals);
                 value = makeArray(isArray(shape) ? shape.toMap().value(QStringLiteral("low")).toLongLong() : 0, items);
             } else {
                 value = expression();
@@ -592,6 +699,12 @@ private:
             stepStatement();
         } else if ((isWord(token, "decodedate") || isWord(token, "decodetime")) && isSymbol(peek(1), "(")) {
             decodeStatement();
+        } else if (isWord(token, "setlength") && isSymbol(peek(1), "(")) {
+            setLengthStatement();
+        } else if (isWord(token, "with")) {
+            withStatement();
+        } else if (isWord(token, "getcolorvalues") && isSymbol(peek(1), "(")) {
+            colourValuesStatement();
         } else if (token.kind == Kind::Identifier) {
             designatorStatement();
         } else {
@@ -818,6 +931,70 @@ private:
             assign(variables[i], QVariant::fromValue<qlonglong>(parts[i]));
     }
 
+    // "with PaintBox1.Canvas do ...": inside, the canvas's own names stand for themselves.
+    void withStatement()
+    {
+        take();
+        const QList<Segment> target = resolve(designator());
+        expect("do");
+        m_with.append(target);
+        statement();
+        m_with.removeLast();
+    }
+
+    // SetLength(A, N) of a dynamic array: new elements are empty strings, zeros or False like the first.
+    void setLengthStatement()
+    {
+        take();
+        expect("(");
+        const QString variable = take().lower;
+        expect(",");
+        const QVariant length = expression();
+        expect(")");
+        if (!active())
+            return;
+        const QVariant current = variableValue(variable);
+        if (!isArray(current) || length.typeId() != QMetaType::LongLong || length.toLongLong() < 0 ||
+            length.toLongLong() > 10000)
+            return fail();
+        QVariantMap array = current.toMap();
+        QVariantList items = array.value(QStringLiteral("items")).toList();
+        const QVariant zero = items.isEmpty() ? QVariant(QString()) : zeroLike(items.first());
+        items.resize(length.toLongLong(), zero);
+        array.insert(QStringLiteral("items"), items);
+        assign(variable, array);
+    }
+
+    static QVariant zeroLike(const QVariant& value)
+    {
+        switch (value.typeId()) {
+        case QMetaType::LongLong:
+            return integer(0);
+        case QMetaType::Double:
+            return 0.0;
+        case QMetaType::Bool:
+            return false;
+        default:
+            return QString();
+        }
+    }
+
+    // GetColorValues(Proc) calls Proc with the name of every colour constant of the library.
+    void colourValuesStatement()
+    {
+        take();
+        expect("(");
+        const Token& routine = take();
+        expect(")");
+        if (!active())
+            return;
+        for (const QString& name : FormPainter::colourNames()) {
+            Segment call{routine.text, routine.lower, true, {name}, std::nullopt, std::nullopt};
+            if (!callRoutine(call) || !active())
+                return;
+        }
+    }
+
     // Inc(x) and Dec(x, n).
     void stepStatement()
     {
@@ -892,8 +1069,16 @@ private:
                 break;
             take();
         }
-        if (path.isEmpty())
+        if (path.isEmpty()) {
             fail();
+            return path;
+        }
+        // Inside "with X.Canvas do", Pen, MoveTo or TextOut are the canvas's.
+        const QString& first = path.first().lower;
+        if (!m_with.isEmpty() && !m_locals.contains(first) && !m_globals.contains(first))
+            for (qsizetype i = m_with.size() - 1; i >= 0; --i)
+                if (m_with[i].last().lower == QLatin1String("canvas") && canvasMembers().contains(first))
+                    return m_with[i] + path;
         return path;
     }
 
@@ -916,6 +1101,26 @@ private:
     QVariant expression()
     {
         QVariant left = simple();
+        if (isWord(peek(), "in") && !isSymbol(peek(1), "[")) {
+            // Membership of a set that a constant or variable holds: C in WordChars, ssShift in Shift.
+            take();
+            const QVariant set = simple();
+            if (!active())
+                return QVariant();
+            if (set.typeId() == QMetaType::QStringList)
+                return set.toStringList().contains(text(left), Qt::CaseInsensitive);
+            if (set.typeId() != QMetaType::QVariantList) {
+                fail();
+                return QVariant();
+            }
+            for (const QVariant& range : set.toList()) {
+                const QVariantList bounds = range.toList();
+                if (bounds.size() == 2 && compare(left, bounds[0], QStringLiteral(">=")).toBool() &&
+                    compare(left, bounds[1], QStringLiteral("<=")).toBool())
+                    return true;
+            }
+            return false;
+        }
         if (isWord(peek(), "in")) {
             // Membership of a set literal: C in ['0'..'9', ','].
             take();
@@ -946,6 +1151,19 @@ private:
             expect("]");
             return active() ? QVariant(member) : QVariant();
         }
+        if (isWord(peek(), "is")) {
+            // A class test: true when the object is a component of that class.
+            take();
+            const QString className = take().lower;
+            if (!active())
+                return QVariant();
+            const QString path = isReference(left) ? left.value<ObjectRef>().path : QString();
+            const FormObject* object = path.isEmpty() ? nullptr : findObject(path);
+            // The graphic of a picture is of the class its file gave it.
+            if (object && path.contains(QLatin1String(".Picture")))
+                return object->value(QStringLiteral("Picture.ClassName")).toLower() == className;
+            return object && object->className.toLower() == className;
+        }
         static const QStringList relations = {"=", "<>", "<", ">", "<=", ">="};
         if (peek().kind == Kind::Symbol && relations.contains(peek().text)) {
             const QString op = take().text;
@@ -966,6 +1184,10 @@ private:
             order = a.toString().compare(b.toString());
         } else if (a.typeId() == QMetaType::Bool && b.typeId() == QMetaType::Bool) {
             order = int(a.toBool()) - int(b.toBool());
+        } else if ((isReference(a) || a == QLatin1String("nil")) && (isReference(b) || b == QLatin1String("nil"))) {
+            // Objects are the same or not: Sender = Button1, Bmp <> nil.
+            const auto path = [](const QVariant& v) { return isReference(v) ? v.value<ObjectRef>().path : QString(); };
+            order = path(a).compare(path(b), Qt::CaseInsensitive) == 0 ? 0 : 1;
         } else {
             fail();
             return QVariant();
@@ -991,8 +1213,14 @@ private:
             if (!plus && !minus && !orOp && !xorOp)
                 break;
             take();
-            const QVariant right = term();
-            if (!active())
+            // "or" stops at a true left side, as Pascal's short-circuit evaluation does: (I = 0) or (A[I - 1] ...).
+            const bool decided = orOp && left.typeId() == QMetaType::Bool && left.toBool();
+            QVariant right;
+            {
+                Inactive skip(m_inactive, decided);
+                right = term();
+            }
+            if (!active() || decided)
                 continue;
             if (orOp || xorOp) {
                 left = logic(left, right, orOp ? 'o' : 'x');
@@ -1023,11 +1251,21 @@ private:
                 code = 'm';
             else if (isWord(op, "and"))
                 code = 'a';
-            else
+            else if (isWord(op, "as")) {
+                // (Sender as TButton): the object itself.
+                take();
+                take();
+                continue;
+            } else
                 break;
             take();
-            const QVariant right = factor();
-            if (!active())
+            const bool decided = code == 'a' && left.typeId() == QMetaType::Bool && !left.toBool();
+            QVariant right;
+            {
+                Inactive skip(m_inactive, decided);
+                right = factor();
+            }
+            if (!active() || decided)
                 continue;
             left = code == 'a' ? logic(left, right, 'a') : arithmetic(left, right, code);
         }
@@ -1100,7 +1338,69 @@ private:
             take();
             const QVariant inner = expression();
             expect(")");
+            // (Sender as TButton).Caption: the rest of the name is read from the object in brackets.
+            if (isSymbol(peek(), ".")) {
+                take();
+                const QList<Segment> rest = designator();
+                if (!active())
+                    return QVariant();
+                if (!isReference(inner)) {
+                    fail();
+                    return QVariant();
+                }
+                return read(resolve(segments(inner.value<ObjectRef>().path) + rest));
+            }
             return inner;
+        }
+        if (isSymbol(token, "[")) {
+            // A set: [fsBold, fsItalic] by the names of its members; one with ranges (['0'..'9', ',']) as the
+            // list of its ranges.
+            take();
+            QStringList members;
+            QVariantList ranges;
+            bool hasRange = false;
+            while (!m_failed && !isSymbol(peek(), "]")) {
+                const QVariant from = simple();
+                QVariant to = from;
+                if (isSymbol(peek(), "..")) {
+                    take();
+                    to = simple();
+                    hasRange = true;
+                }
+                members.append(text(from));
+                ranges.append(QVariant(QVariantList{from, to}));
+                if (isSymbol(peek(), ","))
+                    take();
+                else if (!isSymbol(peek(), "]"))
+                    fail();
+            }
+            expect("]");
+            return hasRange ? QVariant(ranges) : QVariant(members);
+        }
+        if (isSymbol(token, "@")) {
+            // The address of a variable, for the library routines that fill one in.
+            take();
+            return reference(QLatin1Char('@') + take().lower);
+        }
+        if (isWord(token, "intersectrect") && isSymbol(peek(1), "(")) {
+            // IntersectRect(R, A, B): the common part of A and B into R; whether they overlap.
+            take();
+            take();
+            const QList<Segment> target = designator();
+            expect(",");
+            const QVariant a = expression();
+            expect(",");
+            const QVariant b = expression();
+            expect(")");
+            if (!active())
+                return QVariant();
+            if (!isRecord(a) || !isRecord(b)) {
+                fail();
+                return QVariant();
+            }
+            const QRect common = rectOf(a).intersected(rectOf(b));
+            write(target, rectRecord(common));
+            return !common.isEmpty();
         }
         if (isSymbol(token, "-") || isSymbol(token, "+")) {
             const bool negative = isSymbol(take(), "-");
@@ -1181,6 +1481,416 @@ private:
             fail();
     }
 
+    static QList<Segment> segments(const QString& path)
+    {
+        QList<Segment> out;
+        for (const QString& part : path.split(QLatin1Char('.'), Qt::SkipEmptyParts))
+            out.append(Segment{part, part.toLower(), false, {}, std::nullopt, std::nullopt});
+        return out;
+    }
+
+    // The component, or object the program created, that a reference's path begins with.
+    FormObject* findObject(const QString& path)
+    {
+        const QString name = path.section(QLatin1Char('.'), 0, 0);
+        if (const auto it = m_objects.find(name); it != m_objects.end())
+            return &*it;
+        return m_form.find(name);
+    }
+
+    // A name as the runner reads it: a variable that holds an object stands for that object's path
+    // ("C.Brush.Color" with C := Image1.Canvas), and a bitmap's canvas is its image's ("Image1.Picture.Bitmap.
+    // Canvas" is "Image1.Canvas").
+    QList<Segment> resolve(QList<Segment> path)
+    {
+        if (path.isEmpty() || m_failed)
+            return path;
+        const Segment& head = path.first();
+        if (!head.called && (m_locals.contains(head.lower) || m_globals.contains(head.lower))) {
+            QVariant value = variableValue(head.lower);
+            bool indexed = false;
+            if (head.index && isArray(value) && head.index->typeId() == QMetaType::LongLong) {
+                const QVariantMap array = value.toMap();
+                value = array.value(QStringLiteral("items"))
+                            .toList()
+                            .value(head.index->toLongLong() - array.value(QStringLiteral("low")).toLongLong());
+                indexed = true;
+            }
+            // Frames[I].Canvas, Notes.Count, and Notes[I]: the default property Strings of a string list.
+            if (isReference(value) && (path.size() > 1 || (head.index && !indexed))) {
+                const QString target = value.value<ObjectRef>().path;
+                if (target.isEmpty()) {
+                    raise(QStringLiteral("Access violation"));
+                    return path;
+                }
+                QList<Segment> replaced = segments(target);
+                if (head.index && !indexed)
+                    replaced.append(Segment{
+                        QStringLiteral("Strings"), QStringLiteral("strings"), false, {}, head.index, head.column});
+                path = replaced + path.mid(1);
+            }
+        }
+        for (qsizetype i = 1; i + 1 < path.size(); ++i) {
+            if (path[i].lower == QLatin1String("picture") && path[i + 1].lower == QLatin1String("bitmap") &&
+                i + 2 < path.size() && path[i + 2].lower == QLatin1String("canvas"))
+                path.remove(i, 2);
+            else if (path[i].lower == QLatin1String("bitmap") && path[i + 1].lower == QLatin1String("canvas"))
+                path.remove(i);
+        }
+        return path;
+    }
+
+    // The corners of a rectangle in any order, as GDI takes them.
+    static QRect fromCorners(qint64 x1, qint64 y1, qint64 x2, qint64 y2)
+    {
+        const auto c = [](qint64 v) { return static_cast<int>(std::clamp<qint64>(v, -100000, 100000)); };
+        return QRect(c(std::min(x1, x2)), c(std::min(y1, y2)), c(std::llabs(x2 - x1)), c(std::llabs(y2 - y1)));
+    }
+
+    static QRect rectOf(const QVariant& value)
+    {
+        const QHash<QString, QVariant>& f = value.value<Record>().fields;
+        return fromCorners(f.value(QStringLiteral("left")).toLongLong(), f.value(QStringLiteral("top")).toLongLong(),
+                           f.value(QStringLiteral("right")).toLongLong(),
+                           f.value(QStringLiteral("bottom")).toLongLong());
+    }
+
+    static QPoint pointOf(const QVariant& value)
+    {
+        const QHash<QString, QVariant>& f = value.value<Record>().fields;
+        return QPoint(static_cast<int>(std::clamp<qint64>(f.value(QStringLiteral("x")).toLongLong(), -100000, 100000)),
+                      static_cast<int>(std::clamp<qint64>(f.value(QStringLiteral("y")).toLongLong(), -100000, 100000)));
+    }
+
+    // ---- the working folder ----
+
+    // A path inside C:\DELPHIFILES as the folder names it ("gif/001.gif", "" for the folder itself), or
+    // nothing for a path elsewhere.
+    static std::optional<QString> inFolder(QString path)
+    {
+        path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        while (path.endsWith(QLatin1Char('\\')))
+            path.chop(1);
+        static const QString root = QStringLiteral("C:\\DELPHIFILES");
+        if (path.compare(root, Qt::CaseInsensitive) == 0)
+            return QString();
+        if (!path.startsWith(root + QLatin1Char('\\'), Qt::CaseInsensitive))
+            return std::nullopt;
+        return path.mid(root.size() + 1).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    }
+
+    // The name of a file of the working folder as the folder spells it, or nothing.
+    std::optional<QString> folderFile(const QString& path) const
+    {
+        const std::optional<QString> inside = inFolder(path);
+        if (!m_folder || !inside || inside->isEmpty())
+            return std::nullopt;
+        for (const QString& name : m_folder->names)
+            if (name.compare(*inside, Qt::CaseInsensitive) == 0)
+                return name;
+        return std::nullopt;
+    }
+
+    bool folderExists(const QString& path) const
+    {
+        const std::optional<QString> inside = inFolder(path);
+        if (!m_folder || !inside)
+            return false;
+        if (inside->isEmpty())
+            return true;
+        for (const QString& name : m_folder->names)
+            if (name.startsWith(*inside + QLatin1Char('/'), Qt::CaseInsensitive))
+                return true;
+        return false;
+    }
+
+    // The files of a folder that match a mask ("*.gif"), sorted by name as a file list shows them.
+    QStringList folderListing(const QString& path, const QString& mask) const
+    {
+        const std::optional<QString> inside = inFolder(path);
+        QStringList out;
+        if (!m_folder || !inside)
+            return out;
+        const QString prefix = inside->isEmpty() ? QString() : *inside + QLatin1Char('/');
+        const QRegularExpression pattern(
+            QRegularExpression::wildcardToRegularExpression(mask.isEmpty() ? QStringLiteral("*") : mask),
+            QRegularExpression::CaseInsensitiveOption);
+        for (const QString& name : m_folder->names) {
+            const QString rest = name.mid(prefix.size());
+            if (name.startsWith(prefix, Qt::CaseInsensitive) && !rest.contains(QLatin1Char('/')) &&
+                pattern.match(rest).hasMatch())
+                out.append(rest);
+        }
+        out.sort(Qt::CaseInsensitive);
+        return out;
+    }
+
+    // A picture file of the working folder loaded into an image or bitmap: its first frame becomes the
+    // owner's surface, its class and number of frames are noted for the program to read.
+    void loadPicture(FormObject& owner, const QString& path)
+    {
+        const std::optional<QString> name = folderFile(path);
+        if (!name) {
+            raise(QStringLiteral("Cannot open file \"%1\". The system cannot find the file specified").arg(path));
+            return;
+        }
+        QByteArray bytes = m_folder->bytes ? m_folder->bytes(*name) : QByteArray();
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer);
+        const int frames = std::max(1, reader.imageCount());
+        const QImage picture = reader.read();
+        const QString extension = name->section(QLatin1Char('.'), -1).toLower();
+        owner.values.insert(QStringLiteral("Picture.ClassName"),
+                            extension == QLatin1String("gif")   ? QStringLiteral("TGIFImage")
+                            : extension == QLatin1String("ico") ? QStringLiteral("TIcon")
+                            : extension == QLatin1String("wmf") || extension == QLatin1String("emf")
+                                ? QStringLiteral("TMetafile")
+                            : extension == QLatin1String("jpg") ? QStringLiteral("TJPEGImage")
+                                                                : QStringLiteral("TBitmap"));
+        owner.values.insert(QStringLiteral("Picture.Frames"), QString::number(frames));
+        // A metafile the figures cannot decode keeps the picture the exercise's files give the image.
+        if (picture.isNull())
+            return;
+        SampleCanvas loaded(picture.size(), Qt::white);
+        loaded.draw(QPoint(0, 0), picture, false);
+        m_canvases.insert(owner.name, loaded);
+    }
+
+    // ---- canvases ----
+
+    static const QSet<QString>& canvasMembers()
+    {
+        static const QSet<QString> names = {
+            "pen",        "brush",  "font",        "pixels",   "penpos",    "cliprect",  "handle",
+            "moveto",     "lineto", "rectangle",   "ellipse",  "fillrect",  "framerect", "roundrect",
+            "arc",        "pie",    "chord",       "polygon",  "polyline",  "textout",   "textwidth",
+            "textheight", "draw",   "stretchdraw", "copyrect", "floodfill", "lock",      "unlock"};
+        return names;
+    }
+
+    static bool isGrid(const FormObject& object)
+    {
+        return object.className == QLatin1String("TStringGrid") || object.className == QLatin1String("TDrawGrid");
+    }
+
+    // The surface of an object, made when the program first draws on it: an image's bitmap of the control's
+    // size in white, a transparent layer over a paint box, a grid's cells or the form.
+    SampleCanvas& canvasOf(FormObject& owner)
+    {
+        if (const auto it = m_canvases.find(owner.name); it != m_canvases.end())
+            return *it;
+        QSize size(owner.number(QStringLiteral("Width"), 0), owner.number(QStringLiteral("Height"), 0));
+        QColor fill = Qt::transparent;
+        if (&owner == &m_form)
+            size = QSize(clientSize(owner, true), clientSize(owner, false));
+        else if (isGrid(owner))
+            size -= QSize(4, 4);
+        if (owner.className == QLatin1String("TImage") || owner.className == QLatin1String("TBitmap"))
+            fill = Qt::white;
+        return *m_canvases.insert(owner.name, SampleCanvas(size, fill));
+    }
+
+    // The picture that a graphic stands for: the surface of the image or bitmap it names.
+    QImage pictureOf(const QVariant& graphic)
+    {
+        if (!isReference(graphic))
+            return QImage();
+        const FormObject* owner = findObject(graphic.value<ObjectRef>().path);
+        return owner && m_canvases.contains(owner->name) ? m_canvases.value(owner->name).image() : QImage();
+    }
+
+    // A colour as the program holds it: a number of the TColor kind.
+    static QVariant colourValue(const QString& stored, qint64 fallback)
+    {
+        if (stored.isEmpty())
+            return integer(fallback);
+        if (const std::optional<qint64> constant = FormPainter::colourConstant(stored))
+            return integer(*constant);
+        if (const std::optional<qint64> n = parseInt(stored))
+            return integer(*n);
+        return stored;
+    }
+
+    static qint64 colourNumber(const QColor& colour)
+    {
+        return colour.red() | (colour.green() << 8) | (qint64(colour.blue()) << 16);
+    }
+
+    // A Canvas method called as a statement: Rectangle(10, 10, 50, 40), TextOut(x, y, 'Привет').
+    void canvasCall(FormObject& owner, const Segment& call)
+    {
+        const QList<QVariant>& a = call.arguments;
+        for (const QVariant& argument : a)
+            if (!argument.isValid())
+                return fail();
+        const auto n = [&](int i) { return std::clamp<qint64>(a.value(i).toLongLong(), -100000, 100000); };
+        const auto numbers = [&](int count) {
+            if (a.size() < count)
+                return false;
+            for (int i = 0; i < count; ++i)
+                if (!isNumber(a[i]))
+                    return false;
+            return true;
+        };
+        const auto area = [&]() -> std::optional<QRect> {
+            if (!a.isEmpty() && isRecord(a[0]))
+                return rectOf(a[0]);
+            if (numbers(4))
+                return fromCorners(n(0), n(1), n(2), n(3));
+            return std::nullopt;
+        };
+        const auto points = [&]() {
+            QPolygon polygon;
+            for (const QVariant& item : a.value(0).toList())
+                polygon << pointOf(item);
+            return polygon;
+        };
+        SampleCanvas& canvas = canvasOf(owner);
+        const SampleCanvas::Tools tools = SampleCanvas::tools(owner);
+        const QString& f = call.lower;
+        const QPoint at(static_cast<int>(n(0)), static_cast<int>(n(1)));
+        if (f == QLatin1String("moveto") && numbers(2)) {
+            canvas.moveTo(at);
+        } else if (f == QLatin1String("lineto") && numbers(2)) {
+            canvas.lineTo(tools, at);
+        } else if (f == QLatin1String("textout") && numbers(2) && a.size() == 3) {
+            canvas.textOut(tools, at, text(a[2]));
+        } else if (f == QLatin1String("polygon") || f == QLatin1String("polyline")) {
+            if (a.value(0).typeId() != QMetaType::QVariantList)
+                return fail();
+            if (f == QLatin1String("polygon"))
+                canvas.polygon(tools, points());
+            else
+                canvas.polyline(tools, points());
+        } else if ((f == QLatin1String("arc") || f == QLatin1String("pie") || f == QLatin1String("chord")) &&
+                   numbers(8)) {
+            canvas.curve(tools,
+                         f == QLatin1String("arc")   ? SampleCanvas::Curve::Arc
+                         : f == QLatin1String("pie") ? SampleCanvas::Curve::Pie
+                                                     : SampleCanvas::Curve::Chord,
+                         fromCorners(n(0), n(1), n(2), n(3)), QPoint(int(n(4)), int(n(5))),
+                         QPoint(int(n(6)), int(n(7))));
+        } else if (f == QLatin1String("roundrect") && numbers(6)) {
+            canvas.roundRect(tools, fromCorners(n(0), n(1), n(2), n(3)), QSize(int(n(4)), int(n(5))));
+        } else if (f == QLatin1String("draw") && numbers(2) && a.size() == 3) {
+            const FormObject* source = isReference(a[2]) ? findObject(a[2].value<ObjectRef>().path) : nullptr;
+            canvas.draw(at, pictureOf(a[2]), source && source->flag(QStringLiteral("Transparent"), false));
+        } else if (f == QLatin1String("stretchdraw") && a.size() == 2 && isRecord(a[0])) {
+            canvas.stretchDraw(rectOf(a[0]), pictureOf(a[1]));
+        } else if (f == QLatin1String("copyrect") && a.size() == 3 && isRecord(a[0]) && isRecord(a[2])) {
+            canvas.stretchDraw(rectOf(a[0]), pictureOf(a[1]).copy(rectOf(a[2])));
+        } else if (const std::optional<QRect> box = area();
+                   box && (f == QLatin1String("rectangle") || f == QLatin1String("ellipse") ||
+                           f == QLatin1String("fillrect") || f == QLatin1String("framerect"))) {
+            if (f == QLatin1String("rectangle"))
+                canvas.rectangle(tools, *box);
+            else if (f == QLatin1String("ellipse"))
+                canvas.ellipse(tools, *box);
+            else if (f == QLatin1String("fillrect"))
+                canvas.fillRect(tools, *box);
+            else
+                canvas.frameRect(tools, *box);
+        } else if (f != QLatin1String("floodfill") && f != QLatin1String("lock") && f != QLatin1String("unlock") &&
+                   f != QLatin1String("refresh")) {
+            fail();
+        }
+    }
+
+    // A copy of a picture becomes the owner's own: Image1.Picture.Assign(Bmp), Image3.Picture.Bitmap := Bmp.
+    void givePicture(FormObject& owner, const QVariant& graphic)
+    {
+        const QImage picture = pictureOf(graphic);
+        if (picture.isNull())
+            return;
+        SampleCanvas copy(picture.size(), Qt::white);
+        copy.draw(QPoint(0, 0), picture, false);
+        m_canvases.insert(owner.name, copy);
+    }
+
+    // A property or function of a canvas: TextWidth(S), Pixels[X, Y], PenPos, Brush.Color, Font.Handle.
+    QVariant canvasRead(FormObject& owner, const QList<Segment>& path, qsizetype at)
+    {
+        const Segment& member = path[at];
+        const QString name = propertyPath(path, at, path.size());
+        if (member.lower == QLatin1String("textwidth") || member.lower == QLatin1String("textheight")) {
+            const SampleCanvas::Tools tools = SampleCanvas::tools(owner);
+            const QString s = text(member.arguments.value(0));
+            return integer(member.lower == QLatin1String("textwidth") ? SampleCanvas::textWidth(tools, s)
+                                                                      : SampleCanvas::textHeight(tools, s));
+        }
+        if (member.lower == QLatin1String("pixels") && member.column && member.index)
+            return integer(colourNumber(
+                canvasOf(owner).pixel(QPoint(int(member.column->toLongLong()), int(member.index->toLongLong())))));
+        if (name == QLatin1String("penpos"))
+            return pointRecord(canvasOf(owner).penPos());
+        if (name == QLatin1String("penpos.x") || name == QLatin1String("penpos.y"))
+            return integer(name.endsWith(QLatin1Char('x')) ? canvasOf(owner).penPos().x()
+                                                           : canvasOf(owner).penPos().y());
+        if (name == QLatin1String("cliprect"))
+            return rectRecord(QRect(QPoint(0, 0), canvasOf(owner).size()));
+        if (name == QLatin1String("handle"))
+            return reference(owner.name + QStringLiteral(".Canvas"));
+        if (name == QLatin1String("font.handle")) {
+            QVariant font = zeroOf(QStringLiteral("tlogfont"));
+            Record record = font.value<Record>();
+            record.fields.insert(QStringLiteral("lfescapement"),
+                                 integer(owner.number(QStringLiteral("Canvas.Font.Escapement"), 0)));
+            return QVariant::fromValue(record);
+        }
+        for (qsizetype i = at; i < path.size(); ++i)
+            if (path[i].called || path[i].index) {
+                fail();
+                return QVariant();
+            }
+        const QString stored = owner.value(fileName(owner, QStringLiteral("canvas.") + name));
+        if (name.endsWith(QLatin1String("color")))
+            return colourValue(stored, name == QLatin1String("brush.color") ? 0xFFFFFF : 0);
+        if (name == QLatin1String("pen.width") || name == QLatin1String("font.size")) {
+            const std::optional<qint64> n = parseInt(stored);
+            return integer(n ? *n : name == QLatin1String("pen.width") ? 1 : 8);
+        }
+        return stored;
+    }
+
+    // A property of a canvas set: Pen.Color := clRed, Font.Style := [fsBold], Pixels[X, Y] := clBlack.
+    void canvasWrite(FormObject& owner, const QList<Segment>& path, qsizetype at, const QVariant& value)
+    {
+        const Segment& member = path[at];
+        if (member.lower == QLatin1String("pixels") && member.column && member.index) {
+            canvasOf(owner).setPixel(QPoint(int(member.column->toLongLong()), int(member.index->toLongLong())),
+                                     FormPainter::colour(text(value), Qt::black));
+            return;
+        }
+        for (qsizetype i = at; i < path.size(); ++i)
+            if (path[i].called || path[i].index)
+                return fail();
+        const QString name = propertyPath(path, at, path.size());
+        if (name == QLatin1String("penpos") && isRecord(value))
+            return canvasOf(owner).moveTo(pointOf(value));
+        if (name == QLatin1String("font.handle")) {
+            // A font made from a description (CreateFontIndirect): its angle is what the figures show of it.
+            if (!isRecord(value))
+                return fail();
+            owner.values.insert(QStringLiteral("Canvas.Font.Escapement"),
+                                text(value.value<Record>().fields.value(QStringLiteral("lfescapement"))));
+            return;
+        }
+        if (name == QLatin1String("font.size"))
+            owner.values.remove(QStringLiteral("Canvas.Font.Height"));
+        if (name == QLatin1String("font.height"))
+            owner.values.remove(QStringLiteral("Canvas.Font.Size"));
+        const QString key = fileName(owner, QStringLiteral("canvas.") + name);
+        if (value.typeId() == QMetaType::QStringList) {
+            owner.lists.insert(key, value.toStringList());
+            owner.values.insert(key,
+                                QLatin1Char('[') + value.toStringList().join(QStringLiteral(", ")) + QLatin1Char(']'));
+            return;
+        }
+        if (!value.isValid() || isRecord(value) || isReference(value))
+            return fail();
+        owner.values.insert(key, text(value));
+    }
+
     // The component and the rest of the path: "Label1.Font.Color" is Label1 and "font.color".
     FormObject* component(const QList<Segment>& path, qsizetype* rest)
     {
@@ -1198,9 +1908,14 @@ private:
             *rest = 1;
             return child;
         }
+        if (const auto it = m_objects.find(path.first().name); it != m_objects.end()) {
+            *rest = 1;
+            return &*it;
+        }
         // The form's own properties, written without "Self.".
-        static const QSet<QString> formProperties = {"caption", "color", "width",       "height",
-                                                     "left",    "top",   "clientwidth", "clientheight"};
+        static const QSet<QString> formProperties = {"caption",    "color",       "width",       "height",
+                                                     "left",       "top",         "canvas",      "font",
+                                                     "clientrect", "clientwidth", "clientheight"};
         if (formProperties.contains(first)) {
             *rest = 0;
             return &m_form;
@@ -1284,7 +1999,7 @@ private:
             fail();
             return QVariant();
         }
-        Interpreter inner(m_tokens, m_form, m_globals, m_message, m_steps, m_depth + 1);
+        Interpreter inner(m_tokens, m_state, m_steps, m_depth + 1);
         if (!inner.run(at, call.arguments)) {
             m_stop = call.name + QStringLiteral(": ") + inner.m_stop;
             m_failed = true;
@@ -1310,9 +2025,22 @@ private:
                object.className == QLatin1String("TListBox");
     }
 
-    QVariant read(const QList<Segment>& path)
+    QVariant read(const QList<Segment>& written)
     {
+        const QList<Segment> path = resolve(written);
+        if (m_failed || m_raised)
+            return QVariant();
         const Segment& head = path.first();
+        if (path.size() == 2 && !head.index && !head.called && !path[1].called && !path[1].index &&
+            isRecord(variableValue(head.lower))) {
+            // A field of a record: R.Left, P.X, LF.lfEscapement.
+            const QHash<QString, QVariant>& fields = variableValue(head.lower).value<Record>().fields;
+            if (!fields.contains(path[1].lower)) {
+                fail();
+                return QVariant();
+            }
+            return fields.value(path[1].lower);
+        }
         if (path.size() == 1 && !head.index) {
             if (m_locals.contains(head.lower) || m_globals.contains(head.lower)) {
                 const QVariant value = variableValue(head.lower);
@@ -1325,15 +2053,26 @@ private:
         }
         if (path.size() == 1 && head.index && (m_locals.contains(head.lower) || m_globals.contains(head.lower))) {
             const QVariant value = variableValue(head.lower);
-            if (isArray(value) && head.index->typeId() == QMetaType::LongLong && !head.column) {
-                const QVariantMap array = value.toMap();
-                const QVariantList items = array.value(QStringLiteral("items")).toList();
-                const qint64 i = head.index->toLongLong() - array.value(QStringLiteral("low")).toLongLong();
-                if (i < 0 || i >= items.size()) {
-                    raise(QStringLiteral("Range check error"));
-                    return QVariant::fromValue<qlonglong>(0);
+            if (isArray(value) && head.index->typeId() == QMetaType::LongLong) {
+                // A[I], and A[I, J] of an array of two dimensions.
+                QVariant element = value;
+                for (const std::optional<QVariant>& index : {head.column, head.index}) {
+                    if (!index)
+                        continue;
+                    if (!isArray(element) || index->typeId() != QMetaType::LongLong) {
+                        fail();
+                        return QVariant();
+                    }
+                    const QVariantMap array = element.toMap();
+                    const QVariantList items = array.value(QStringLiteral("items")).toList();
+                    const qint64 i = index->toLongLong() - array.value(QStringLiteral("low")).toLongLong();
+                    if (i < 0 || i >= items.size()) {
+                        raise(QStringLiteral("Range check error"));
+                        return QVariant::fromValue<qlonglong>(0);
+                    }
+                    element = items[i];
                 }
-                return items[i];
+                return element;
             }
             if (value.typeId() != QMetaType::QString || head.index->typeId() != QMetaType::LongLong) {
                 fail();
@@ -1345,6 +2084,46 @@ private:
         }
         if (path.size() == 2 && path[1].lower == QLatin1String("message") && head.lower == m_exceptionName)
             return m_exceptionMessage;
+        // The pupil moves the mouse while the program runs: every look at it finds it farther along.
+        if (path.size() >= 2 && head.lower == QLatin1String("mouse") && path[1].lower == QLatin1String("cursorpos")) {
+            const qint64 step = m_globals.value(QStringLiteral("#mouse")).toLongLong() + 1;
+            m_globals.insert(QStringLiteral("#mouse"), integer(step));
+            const QPoint at(int(200 + (step * 37) % 600), int(150 + (step * 23) % 400));
+            if (path.size() == 2)
+                return pointRecord(at);
+            return path.size() == 3 && path[2].lower == QLatin1String("x")   ? integer(at.x())
+                   : path.size() == 3 && path[2].lower == QLatin1String("y") ? integer(at.y())
+                                                                             : (fail(), QVariant());
+        }
+        if (path.size() == 2 && head.lower == QLatin1String("application") && path[1].lower == QLatin1String("exename"))
+            return QStringLiteral("C:\\PROJECTS\\Project1.exe");
+        // What a settings file gives on the sample machine, which has none: the default the program names.
+        if (path.size() == 2 && m_objects.contains(head.name) && path[1].called &&
+            path[1].lower.startsWith(QLatin1String("read")) && path[1].arguments.size() == 3)
+            return path[1].arguments[2];
+        // The screen of the sample machine.
+        if (path.size() == 2 && head.lower == QLatin1String("screen")) {
+            static const QHash<QString, qint64> sizes = {{"width", 1024},
+                                                         {"height", 768},
+                                                         {"workareawidth", 1024},
+                                                         {"workareaheight", 738},
+                                                         {"pixelsperinch", 96}};
+            if (sizes.contains(path[1].lower))
+                return integer(sizes.value(path[1].lower));
+        }
+        // An object the program makes: TBitmap.Create.
+        if (path.size() == 2 && path[1].lower == QLatin1String("create") && head.lower.startsWith(QLatin1Char('t')) &&
+            !m_form.find(head.name)) {
+            if (m_objects.size() >= 100) {
+                fail();
+                return QVariant();
+            }
+            FormObject created;
+            created.name = QStringLiteral("#%1").arg(m_objects.size() + 1);
+            created.className = head.name;
+            m_objects.insert(created.name, created);
+            return reference(created.name);
+        }
         // The fonts installed in Windows, for the font lists of the exercises.
         if (path.size() == 2 && head.lower == QLatin1String("screen") && path[1].lower == QLatin1String("fonts"))
             return QStringList{"Arial",  "Arial Black",   "Comic Sans MS", "Courier New",     "Georgia",
@@ -1366,10 +2145,53 @@ private:
             return QVariant();
         }
         if (rest >= path.size())
-            return object->name;
+            return reference(object->name);
         const Segment& property = path[rest];
         if (property.lower == QLatin1String("cells") && property.column && property.index)
             return object->value(cellKey(*property.column, *property.index));
+        // A dialog of the sample session is closed without a choice.
+        if (object->className.endsWith(QLatin1String("Dialog")) && property.lower == QLatin1String("execute"))
+            return false;
+        if (object->className == QLatin1String("TStringList") && rest + 1 == path.size()) {
+            // A string list the program made: its Count, Strings[I], Text and IndexOf.
+            const QStringList list = object->strings(QStringLiteral("Items.Strings"));
+            if (property.lower == QLatin1String("count"))
+                return integer(list.size());
+            if (property.lower == QLatin1String("strings") && property.index) {
+                const qint64 i = property.index->toLongLong();
+                if (i < 0 || i >= list.size()) {
+                    raise(QStringLiteral("List index out of bounds (%1)").arg(i));
+                    return QString();
+                }
+                return list[i];
+            }
+            if (property.lower == QLatin1String("text"))
+                return listText(list);
+            if (property.lower == QLatin1String("indexof") && property.called)
+                return integer(list.indexOf(text(property.arguments.value(0))));
+        }
+        if (property.lower == QLatin1String("canvas"))
+            return rest + 1 == path.size() ? reference(object->name + QStringLiteral(".Canvas"))
+                                           : canvasRead(*object, path, rest + 1);
+        {
+            const QString name = propertyPath(path, rest, path.size());
+            if (name == QLatin1String("picture") || name == QLatin1String("picture.bitmap") ||
+                name == QLatin1String("picture.graphic"))
+                return reference(object->name + QStringLiteral(".Picture.Bitmap"));
+            if (name == QLatin1String("picture.width") || name == QLatin1String("picture.height") ||
+                name == QLatin1String("picture.bitmap.width") || name == QLatin1String("picture.bitmap.height")) {
+                const QSize size = m_canvases.contains(object->name) ? m_canvases.value(object->name).size() : QSize();
+                return integer(name.endsWith(QLatin1String("width")) ? size.width() : size.height());
+            }
+            if (name == QLatin1String("picture.bitmap.images.count") || name == QLatin1String("picture.images.count"))
+                return integer(object->number(QStringLiteral("Picture.Frames"), 1));
+            if (name == QLatin1String("boundsrect"))
+                return rectRecord(
+                    QRect(object->number(QStringLiteral("Left"), 0), object->number(QStringLiteral("Top"), 0),
+                          object->number(QStringLiteral("Width"), 0), object->number(QStringLiteral("Height"), 0)));
+            if (name == QLatin1String("clientrect"))
+                return rectRecord(QRect(0, 0, clientSize(*object, true), clientSize(*object, false)));
+        }
         if (property.lower == QLatin1String("lines") || property.lower == QLatin1String("items")) {
             const QStringList list = object->strings(listName(property.lower));
             if (property.index) {
@@ -1411,17 +2233,38 @@ private:
                 return name == QLatin1String("visible") || name == QLatin1String("enabled");
             return stored.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0;
         }
-        if (name == QLatin1String("text") || name == QLatin1String("caption") ||
-            name.endsWith(QLatin1String("color")) || name == QLatin1String("font.name") ||
+        if (name.endsWith(QLatin1String("color"))) {
+            // What a colour left at its default is: white brushes, the window colour of fields and lists, the
+            // face colour of everything else, black text.
+            const bool field = isListControl(*object) || object->className == QLatin1String("TEdit");
+            const QString fallback = name == QLatin1String("brush.color") ? QStringLiteral("clWhite")
+                                     : name != QLatin1String("color")     ? QStringLiteral("clWindowText")
+                                     : field                              ? QStringLiteral("clWindow")
+                                                                          : QStringLiteral("clBtnFace");
+            return colourValue(stored, FormPainter::colourConstant(fallback).value_or(0));
+        }
+        if (name == QLatin1String("text") || name == QLatin1String("caption") || name == QLatin1String("font.name") ||
             name == QLatin1String("hint") || object->has(fileName(*object, name)))
             return stored;
         fail();
         return QVariant();
     }
 
-    void write(const QList<Segment>& path, const QVariant& value)
+    void write(const QList<Segment>& written, const QVariant& value)
     {
+        const QList<Segment> path = resolve(written);
+        if (m_failed || m_raised)
+            return;
         const Segment& head = path.first();
+        if (path.size() == 2 && !head.index && !head.called && !path[1].called && !path[1].index &&
+            isRecord(variableValue(head.lower))) {
+            Record record = variableValue(head.lower).value<Record>();
+            if (!record.fields.contains(path[1].lower))
+                return fail();
+            record.fields.insert(path[1].lower, value);
+            assign(head.lower, QVariant::fromValue(record));
+            return;
+        }
         const bool variable = m_locals.contains(head.lower) || m_globals.contains(head.lower);
         if (path.size() == 1 && !head.called && variable) {
             if (!head.index) {
@@ -1429,18 +2272,35 @@ private:
                 return;
             }
             const QVariant current = variableValue(head.lower);
-            if (isArray(current) && head.index->typeId() == QMetaType::LongLong && !head.column) {
-                QVariantMap array = current.toMap();
-                QVariantList items = array.value(QStringLiteral("items")).toList();
-                const qint64 i = head.index->toLongLong() - array.value(QStringLiteral("low")).toLongLong();
-                if (i < 0 || i >= items.size())
-                    return raise(QStringLiteral("Range check error"));
-                QVariant stored = value;
-                if (items[i].typeId() == QMetaType::Double && value.typeId() == QMetaType::LongLong)
-                    stored = value.toDouble();
-                items[i] = stored;
-                array.insert(QStringLiteral("items"), items);
-                assign(head.lower, array);
+            if (isArray(current) && head.index->typeId() == QMetaType::LongLong) {
+                // A[I] := x, and A[I, J] := x: the element set in a copy of each array on the way down.
+                const std::function<bool(QVariant&, int)> set = [&](QVariant& into, int level) {
+                    const std::optional<QVariant>& index = level == 0 && head.column ? head.column : head.index;
+                    if (!isArray(into) || index->typeId() != QMetaType::LongLong)
+                        return false;
+                    QVariantMap array = into.toMap();
+                    QVariantList items = array.value(QStringLiteral("items")).toList();
+                    const qint64 i = index->toLongLong() - array.value(QStringLiteral("low")).toLongLong();
+                    if (i < 0 || i >= items.size()) {
+                        raise(QStringLiteral("Range check error"));
+                        return true;
+                    }
+                    if (level == 0 && head.column) {
+                        if (!set(items[i], 1))
+                            return false;
+                    } else {
+                        items[i] = items[i].typeId() == QMetaType::Double && value.typeId() == QMetaType::LongLong
+                                       ? QVariant(value.toDouble())
+                                       : value;
+                    }
+                    array.insert(QStringLiteral("items"), items);
+                    into = array;
+                    return true;
+                };
+                QVariant updated = current;
+                if (!set(updated, 0))
+                    return fail();
+                assign(head.lower, updated);
                 return;
             }
             // S[i] := c
@@ -1460,11 +2320,55 @@ private:
             object->values.insert(cellKey(*path[rest].column, *path[rest].index), text(value));
             return;
         }
-        // Properties of the form that a still picture does not show: ActiveControl, Tag, Cursor...
-        if (!object && path.size() == 1 && !head.called && !head.index)
+        // Properties of the form that a still picture does not show: ActiveControl, Tag, Cursor...; and those of
+        // the application (its Title on the task bar).
+        if (!object &&
+            ((path.size() == 1 && !head.called && !head.index) || head.lower == QLatin1String("application")))
             return;
         if (!object || rest >= path.size())
             return fail();
+        if (path[rest].lower == QLatin1String("canvas") && rest + 1 < path.size())
+            return canvasWrite(*object, path, rest + 1, value);
+        {
+            const QString name = propertyPath(path, rest, path.size());
+            // A picture given to an image: what its surface shows.
+            if (name == QLatin1String("picture.bitmap") || name == QLatin1String("picture.graphic"))
+                return givePicture(*object, value);
+            // The size of a bitmap, or of an image's own bitmap.
+            const bool bitmap = object->className == QLatin1String("TBitmap");
+            if ((bitmap && (name == QLatin1String("width") || name == QLatin1String("height"))) ||
+                name == QLatin1String("picture.bitmap.width") || name == QLatin1String("picture.bitmap.height")) {
+                if (value.typeId() != QMetaType::LongLong)
+                    return fail();
+                SampleCanvas& canvas = canvasOf(*object);
+                const int side = static_cast<int>(std::clamp<qint64>(value.toLongLong(), 0, SampleCanvas::kMaxSide));
+                canvas.resize(name.endsWith(QLatin1String("width")) ? QSize(side, canvas.size().height())
+                                                                    : QSize(canvas.size().width(), side),
+                              Qt::white);
+                if (bitmap)
+                    object->values.insert(fileName(*object, name), text(value));
+                return;
+            }
+            // A file list shows the files of its folder that match its mask.
+            if (name == QLatin1String("directory") && object->className == QLatin1String("TFileListBox")) {
+                object->values.insert(QStringLiteral("Directory"), text(value));
+                object->lists.insert(QStringLiteral("Items.Strings"),
+                                     folderListing(text(value), object->value(QStringLiteral("Mask"))));
+                return;
+            }
+            // Objects and records that the figures do not show: an icon given to an image, a font handle.
+            if (isReference(value) || isRecord(value))
+                return;
+            if (value.typeId() == QMetaType::QStringList && name != QLatin1String("lines") &&
+                name != QLatin1String("items")) {
+                // A set: Font.Style := [fsBold].
+                object->lists.insert(fileName(*object, name), value.toStringList());
+                object->values.insert(fileName(*object, name), QLatin1Char('[') +
+                                                                   value.toStringList().join(QStringLiteral(", ")) +
+                                                                   QLatin1Char(']'));
+                return;
+            }
+        }
         for (qsizetype i = rest; i < path.size(); ++i)
             if (path[i].called || path[i].index)
                 return fail();
@@ -1489,6 +2393,9 @@ private:
         }
         if (name == QLatin1String("font.size"))
             object->values.remove(QStringLiteral("Font.Height"));
+        // A check box's State follows its Checked.
+        if (name == QLatin1String("checked"))
+            object->values.remove(QStringLiteral("State"));
         const QString key = fileName(*object, name);
         const bool changed = object->value(key) != text(value);
         object->values.insert(key, text(value));
@@ -1503,14 +2410,26 @@ private:
                                                : QString();
         if (changed && !event.isEmpty() && object->has(event)) {
             const QString handler = object->value(event);
-            callRoutine(Segment{handler, handler.toLower(), true, {}, std::nullopt, std::nullopt});
+            callRoutine(
+                Segment{handler, handler.toLower(), true, {reference(object->name)}, std::nullopt, std::nullopt});
         }
     }
 
     // A procedure call as a statement.
-    void call(const QList<Segment>& path)
+    void call(const QList<Segment>& written)
     {
+        const QList<Segment> path = resolve(written);
+        if (m_failed || m_raised)
+            return;
         const Segment& head = path.first();
+        if (path.size() == 1 && head.lower == QLatin1String("getobject")) {
+            // GetObject(Font.Handle, SizeOf(LF), @LF): the description of a font into a record variable.
+            const QVariant target = head.arguments.value(2);
+            if (!isRecord(head.arguments.value(0)) || !isReference(target) ||
+                !target.value<ObjectRef>().path.startsWith(QLatin1Char('@')))
+                return fail();
+            return assign(target.value<ObjectRef>().path.mid(1), head.arguments.value(0));
+        }
         if (path.size() == 1) {
             if (head.lower == QLatin1String("showmessage")) {
                 show(QStringLiteral("Project1"), text(head.arguments.value(0)), SampleRun::Message::Icon::None);
@@ -1540,13 +2459,34 @@ private:
             // A routine of the unit or of the library: its effect is unknown, the handler goes on.
             return;
         }
+        if (rest + 2 == path.size() && path[rest].lower == QLatin1String("canvas"))
+            return canvasCall(*object, path.last());
         const QString method = propertyPath(path, rest, path.size());
         const QList<QVariant> arguments = path.last().arguments;
-        const bool onList = rest < path.size() &&
-                            (path[rest].lower == QLatin1String("lines") || path[rest].lower == QLatin1String("items"));
+        if (method == QLatin1String("picture.assign") || method == QLatin1String("picture.bitmap.assign"))
+            return givePicture(*object, arguments.value(0));
+        if (method == QLatin1String("picture.loadfromfile") ||
+            (object->className == QLatin1String("TBitmap") && method == QLatin1String("loadfromfile")))
+            return loadPicture(*object, text(arguments.value(0)));
+        if (method == QLatin1String("setbounds")) {
+            const char* names[] = {"Left", "Top", "Width", "Height"};
+            for (int i = 0; i < 4; ++i) {
+                if (arguments.value(i).typeId() != QMetaType::LongLong)
+                    return fail();
+                object->values.insert(QLatin1String(names[i]), text(arguments.value(i)));
+            }
+            return;
+        }
+        // A string list the program made is a list of its own: Notes.Add(S).
+        const bool ownList = object->className == QLatin1String("TStringList") && rest + 1 == path.size();
+        const bool onList = ownList || (rest < path.size() && (path[rest].lower == QLatin1String("lines") ||
+                                                               path[rest].lower == QLatin1String("items")));
         if (onList) {
-            const QString list = listName(path[rest].lower);
-            const QString verb = rest + 1 < path.size() ? path[rest + 1].lower : QString();
+            const QString list = ownList ? QStringLiteral("Items.Strings") : listName(path[rest].lower);
+            const QString verb = ownList ? path[rest].lower : rest + 1 < path.size() ? path[rest + 1].lower : QString();
+            static const QSet<QString> quiet = {"beginupdate", "endupdate", "loadfromfile", "savetofile", "free"};
+            if (quiet.contains(verb))
+                return;
             QStringList lines = object->strings(list);
             if (verb == QLatin1String("add") || verb == QLatin1String("append"))
                 lines.append(text(arguments.value(0)));
@@ -1560,8 +2500,10 @@ private:
             else if (verb == QLatin1String("insert"))
                 lines.insert(std::clamp<qsizetype>(arguments.value(0).toLongLong(), 0, lines.size()),
                              text(arguments.value(1)));
-            else if (verb != QLatin1String("beginupdate") && verb != QLatin1String("endupdate"))
+            else
                 return fail();
+            if (object->flag(QStringLiteral("Sorted"), false))
+                lines.sort(Qt::CaseInsensitive);
             object->lists.insert(list, lines);
             return;
         }
@@ -1594,9 +2536,91 @@ private:
             return QVariant(f == QLatin1String("true"));
         if (f == QLatin1String("pi"))
             return M_PI;
-        // Colour constants: clRed, clBtnFace.
-        if (call.name.startsWith(QLatin1String("cl")) && call.name.size() > 2 && call.name[2].isUpper())
-            return call.name;
+        // Colour constants: clRed, clBtnFace, as the numbers they are.
+        if (f.startsWith(QLatin1String("cl")) && a.isEmpty())
+            if (const std::optional<qint64> colour = FormPainter::colourConstant(call.name))
+                return integer(*colour);
+        // The names of the library's enumerations, spelled as the form files spell them.
+        static const QStringList enumerations = {
+            "fsBold",     "fsItalic",  "fsUnderline", "fsStrikeOut", "bsSolid",   "bsClear",   "bsHorizontal",
+            "bsVertical", "bsCross",   "bsDiagCross", "psSolid",     "psDash",    "psDot",     "psDashDot",
+            "psClear",    "pmCopy",    "pmNotXor",    "pmXor",       "pmNot",     "mbLeft",    "mbRight",
+            "mbMiddle",   "ssShift",   "ssCtrl",      "ssAlt",       "ssLeft",    "goAnimate", "goLoop",
+            "gdSelected", "gdFocused", "gdFixed",     "dupAccept",   "dupIgnore", "dupError"};
+        for (const QString& name : enumerations)
+            if (name.toLower() == f)
+                return name;
+        if (f == QLatin1String("rect") && needs(4))
+            return rectRecord(fromCorners(a[0].toLongLong(), a[1].toLongLong(), a[2].toLongLong(), a[3].toLongLong()));
+        if (f == QLatin1String("bounds") && needs(4))
+            return rectRecord(fromCorners(a[0].toLongLong(), a[1].toLongLong(), a[0].toLongLong() + a[2].toLongLong(),
+                                          a[1].toLongLong() + a[3].toLongLong()));
+        if (f == QLatin1String("point") && needs(2))
+            return pointRecord(QPoint(int(std::clamp<qint64>(a[0].toLongLong(), -100000, 100000)),
+                                      int(std::clamp<qint64>(a[1].toLongLong(), -100000, 100000))));
+        if (f == QLatin1String("ptinrect") && needs(2))
+            return isRecord(a[0]) && isRecord(a[1]) && rectOf(a[0]).contains(pointOf(a[1]));
+        // No key is held down while the figures are made.
+        if (f == QLatin1String("getkeystate") || f == QLatin1String("getasynckeystate"))
+            return integer(0);
+        if (f.startsWith(QLatin1String("vk_"))) {
+            static const QHash<QString, qint64> keys = {
+                {"vk_back", 8},      {"vk_tab", 9},     {"vk_return", 13},  {"vk_shift", 16},  {"vk_control", 17},
+                {"vk_menu", 18},     {"vk_pause", 19},  {"vk_capital", 20}, {"vk_escape", 27}, {"vk_space", 32},
+                {"vk_prior", 33},    {"vk_next", 34},   {"vk_end", 35},     {"vk_home", 36},   {"vk_left", 37},
+                {"vk_up", 38},       {"vk_right", 39},  {"vk_down", 40},    {"vk_insert", 45}, {"vk_delete", 46},
+                {"vk_lwin", 91},     {"vk_f1", 112},    {"vk_f2", 113},     {"vk_f10", 121},   {"vk_f12", 123},
+                {"vk_numlock", 144}, {"vk_scroll", 145}};
+            if (keys.contains(f))
+                return integer(keys.value(f));
+        }
+        if (f == QLatin1String("maxint"))
+            return integer(2147483647);
+        if (f == QLatin1String("changefileext") && needs(2)) {
+            const QString path = text(a[0]);
+            const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+            return (dot > path.lastIndexOf(QLatin1Char('\\')) ? path.left(dot) : path) + text(a[1]);
+        }
+        if (f == QLatin1String("extractfilepath") && needs(1))
+            return text(a[0]).left(text(a[0]).lastIndexOf(QLatin1Char('\\')) + 1);
+        if (f == QLatin1String("extractfileext") && needs(1)) {
+            const QString name = text(a[0]).section(QLatin1Char('\\'), -1);
+            return name.contains(QLatin1Char('.')) ? name.mid(name.lastIndexOf(QLatin1Char('.'))) : QString();
+        }
+        if (f == QLatin1String("includetrailingpathdelimiter") && needs(1))
+            return text(a[0]).endsWith(QLatin1Char('\\')) ? text(a[0]) : text(a[0]) + QLatin1Char('\\');
+        if (f == QLatin1String("encodetime") && needs(4))
+            return (number(0) * 3600 + number(1) * 60 + number(2) + number(3) / 1000) / 86400.0;
+        // The sample session's program was started without parameters.
+        if (f == QLatin1String("paramcount"))
+            return integer(0);
+        if (f == QLatin1String("paramstr"))
+            return QString();
+        if (f == QLatin1String("sizeof"))
+            return integer(60);
+        if (f == QLatin1String("createfontindirect") && needs(1))
+            return a[0];
+        if (f == QLatin1String("stringtocolor") && needs(1)) {
+            if (const std::optional<qint64> colour = FormPainter::colourConstant(text(a[0])))
+                return integer(*colour);
+            if (const std::optional<qint64> n = parseInt(text(a[0])))
+                return integer(*n);
+            raise(QStringLiteral("'%1' is not a valid integer value").arg(text(a[0])));
+            return integer(0);
+        }
+        if (f == QLatin1String("colortorgb") && needs(1))
+            return integer(colourNumber(FormPainter::colour(text(a[0]), Qt::black)));
+        if ((f == QLatin1String("getrvalue") || f == QLatin1String("getgvalue") || f == QLatin1String("getbvalue")) &&
+            needs(1))
+            return integer((a[0].toLongLong() >> (f == QLatin1String("getrvalue")   ? 0
+                                                  : f == QLatin1String("getgvalue") ? 8
+                                                                                    : 16)) &
+                           0xFF);
+        // Type casts keep the value: TTool(Tag), TColor(N), TGIFImage(Image1.Picture.Graphic).
+        if (a.size() == 1 &&
+            (m_globals.contains(QStringLiteral("type:") + f) || (f.startsWith(QLatin1Char('t')) && isReference(a[0])) ||
+             QStringList{"integer", "longint", "byte", "word", "tcolor", "cardinal"}.contains(f)))
+            return a[0];
         if (f == QLatin1String("time"))
             return kSampleTime;
         if (f == QLatin1String("date"))
@@ -1642,8 +2666,11 @@ private:
             raise(QStringLiteral("'%1' is not a valid floating point value").arg(text(a[0])));
             return 0.0;
         }
-        if (f == QLatin1String("fileexists") || f == QLatin1String("directoryexists"))
-            return false; // the sample session has no files of its own
+        // The sample machine's files are those of its working folder.
+        if (f == QLatin1String("fileexists") && needs(1))
+            return folderFile(text(a[0])).has_value();
+        if (f == QLatin1String("directoryexists") && needs(1))
+            return folderExists(text(a[0]));
         if (f == QLatin1String("extractfilename") && needs(1))
             return text(a[0]).section(QRegularExpression(QStringLiteral("[\\\\/]")), -1);
         if (f == QLatin1String("formatdatetime") && needs(2))
@@ -1662,8 +2689,12 @@ private:
         }
         if (f == QLatin1String("length") && needs(1) && isArray(a[0]))
             return QVariant::fromValue<qlonglong>(a[0].toMap().value(QStringLiteral("items")).toList().size());
-        if (f == QLatin1String("inttohex") && needs(2))
-            return QStringLiteral("%1").arg(a[0].toLongLong(), int(a[1].toLongLong()), 16, QLatin1Char('0')).toUpper();
+        if (f == QLatin1String("inttohex") && needs(2)) {
+            // A negative number is written as the 32 bits it is: IntToHex(clBtnFace, 8) is 8000000F.
+            const qint64 n = a[0].toLongLong();
+            const quint64 bits = n < 0 && n >= INT32_MIN ? quint64(quint32(qint32(n))) : quint64(n);
+            return QStringLiteral("%1").arg(bits, int(a[1].toLongLong()), 16, QLatin1Char('0')).toUpper();
+        }
         if (f == QLatin1String("rgb") && needs(3))
             return QVariant::fromValue<qlonglong>((a[0].toLongLong() & 0xFF) | ((a[1].toLongLong() & 0xFF) << 8) |
                                                   ((a[2].toLongLong() & 0xFF) << 16));
@@ -1676,6 +2707,11 @@ private:
         }
         if (f == QLatin1String("pos") && needs(2))
             return QVariant::fromValue<qlonglong>(text(a[1]).indexOf(text(a[0])) + 1);
+        if ((f == QLatin1String("comparetext") || f == QLatin1String("ansicomparetext") ||
+             f == QLatin1String("comparestr") || f == QLatin1String("ansicomparestr")) &&
+            needs(2))
+            return integer(text(a[0]).compare(text(a[1]), f.endsWith(QLatin1String("text")) ? Qt::CaseInsensitive
+                                                                                            : Qt::CaseSensitive));
         if ((f == QLatin1String("uppercase") || f == QLatin1String("ansiuppercase")) && needs(1))
             return text(a[0]).toUpper();
         if ((f == QLatin1String("lowercase") || f == QLatin1String("ansilowercase")) && needs(1))
@@ -1868,15 +2904,21 @@ private:
     }
 
     const QList<Token>& m_tokens;
+    State m_state;
     FormObject& m_form;
     QHash<QString, QVariant>& m_globals;
     std::optional<SampleRun::Message>& m_message;
+    QHash<QString, SampleCanvas>& m_canvases;
+    QHash<QString, FormObject>& m_objects;
+    quint32& m_random;
+    const SampleRun::Folder* m_folder;
     int& m_steps;
     int m_depth = 0;
     QHash<QString, QVariant> m_locals;
 
 public:
-    QString m_stop; // where the run stopped at something unknown
+    QString m_stop;               // where the run stopped at something unknown
+    QList<QList<Segment>> m_with; // the objects of the "with" statements around the current one
     qsizetype m_at = 0;
     int m_inactive = 0;
     bool m_failed = false;
@@ -1884,7 +2926,6 @@ public:
     std::optional<QString> m_raised;
     QString m_exceptionName;
     QString m_exceptionMessage;
-    quint32 m_random = 1;
 };
 
 // The index of the header "procedure TForm1.Name" in the tokens, or -1.
@@ -1939,6 +2980,54 @@ qsizetype skipRoutine(const QList<Token>& tokens, qsizetype at)
 
 } // namespace
 
+// The types of the unit's type sections: an enumeration's names become numbered constants, and a name for
+// an array or a simple type is kept, as "type:tweek", for the variables and constants of that type.
+void declareTypes(const QList<Token>& tokens, QHash<QString, QVariant>& globals)
+{
+    const auto word = [&](qsizetype i, const char* w) { return i < tokens.size() && isWord(tokens[i], w); };
+    const auto symbol = [&](qsizetype i, const char* s) { return i < tokens.size() && isSymbol(tokens[i], s); };
+    for (qsizetype i = 0; i < tokens.size() && tokens[i].kind != Kind::End; ++i) {
+        if (!word(i, "type"))
+            continue;
+        ++i;
+        while (i + 2 < tokens.size() && tokens[i].kind == Kind::Identifier && symbol(i + 1, "=")) {
+            const QString name = tokens[i].lower;
+            i += 2;
+            if (symbol(i, "(")) {
+                qint64 next = 0;
+                for (++i; i < tokens.size() && tokens[i].kind != Kind::End && !symbol(i, ")"); ++i)
+                    if (tokens[i].kind == Kind::Identifier)
+                        globals.insert(tokens[i].lower, integer(next++));
+                globals.insert(QStringLiteral("type:") + name, QStringLiteral("enum"));
+                i += 2; // ")" and ";"
+                continue;
+            }
+            if ((word(i, "class") || word(i, "record") || word(i, "object")) && !symbol(i + 1, ";") &&
+                !word(i + 1, "of")) {
+                // A class or a record: its body up to the matching "end".
+                int depth = 0;
+                for (; i < tokens.size() && tokens[i].kind != Kind::End; ++i) {
+                    if (word(i, "class") || word(i, "record") || word(i, "object"))
+                        ++depth;
+                    else if (word(i, "end") && --depth == 0)
+                        break;
+                }
+                i += 2;
+                continue;
+            }
+            QString text;
+            int depth = 0;
+            for (; i < tokens.size() && tokens[i].kind != Kind::End && (depth > 0 || !symbol(i, ";")); ++i) {
+                depth += symbol(i, "[") || symbol(i, "(") ? 1 : symbol(i, "]") || symbol(i, ")") ? -1 : 0;
+                text += tokens[i].text.toLower();
+            }
+            globals.insert(QStringLiteral("type:") + name, text);
+            ++i;
+        }
+        --i;
+    }
+}
+
 // The constants, or the form class's fields and the variables, of a unit.
 void declareUnit(const QList<Token>& tokens, bool constants, FormObject& form, QHash<QString, QVariant>& globals)
 {
@@ -1986,8 +3075,9 @@ void declareUnit(const QList<Token>& tokens, bool constants, FormObject& form, Q
                     while (i < tokens.size() && tokens[i].kind != Kind::End && !isSymbol(tokens[i], ";"))
                         type += tokens[i++].text.toLower();
                     const QVariant zero = zeroOf(type, &globals);
+                    // The components are the form's own, not variables.
                     for (const QString& name : names)
-                        if (zero.isValid())
+                        if (zero.isValid() && !std::as_const(form).find(name))
                             globals.insert(name, zero);
                 }
                 ++i;
@@ -2001,16 +3091,20 @@ void declareUnit(const QList<Token>& tokens, bool constants, FormObject& form, Q
         // Sections of the unit, not the "const" of a parameter list.
         if (constants && isWord(tokens[i], "const") && parentheses == 0) {
             int steps = 0;
-            std::optional<SampleRun::Message> none;
-            Interpreter section(tokens, form, globals, none, steps);
+            Scratch scratch;
+            Interpreter section(
+                tokens, State{form, globals, scratch.message, scratch.canvases, scratch.objects, scratch.random},
+                steps);
             QHash<QString, QVariant> declared;
             i = std::max(i + 1, section.constantsAt(i + 1, declared));
             continue;
         }
         if (!constants && implementation && isWord(tokens[i], "var") && parentheses == 0) {
             int steps = 0;
-            std::optional<SampleRun::Message> none;
-            Interpreter section(tokens, form, globals, none, steps);
+            Scratch scratch;
+            Interpreter section(
+                tokens, State{form, globals, scratch.message, scratch.canvases, scratch.objects, scratch.random},
+                steps);
             QHash<QString, QVariant> declared;
             i = std::max(i + 1, section.declare(i + 1, declared));
             globals.insert(declared);
@@ -2020,23 +3114,34 @@ void declareUnit(const QList<Token>& tokens, bool constants, FormObject& form, Q
     }
 }
 
-SampleRun::SampleRun(FormObject form, const QString& unitSource) : m_form(std::move(form)), m_source(unitSource)
+struct SampleRun::Tokens {
+    QList<Token> list;
+};
+
+SampleRun::SampleRun(FormObject form, const QString& unitSource)
+    : m_form(std::move(form))
+    , m_source(unitSource)
+    , m_tokens(std::make_shared<const Tokens>(Tokens{tokenize(unitSource)}))
 {
-    const QList<Token> tokens = tokenize(m_source);
-    // Constants first, so that array bounds can name them; then fields and variables.
+    const QList<Token>& tokens = m_tokens->list;
+    // Types first, then constants, so that array bounds can name them; then fields and variables.
+    declareTypes(tokens, m_globals);
     for (int pass = 0; pass < 2; ++pass)
         declareUnit(tokens, pass == 0, m_form, m_globals);
 }
 
-bool SampleRun::runHandler(const QString& name)
+bool SampleRun::runHandler(const QString& name, const QString& sender, const QList<QVariant>& more)
 {
-    const QList<Token> tokens = tokenize(m_source);
+    const QList<Token>& tokens = m_tokens->list;
     const qsizetype at = findHandler(tokens, m_form.className, name);
     if (at < 0)
         return false;
     int steps = 0;
-    Interpreter interpreter(tokens, m_form, m_globals, m_message, steps);
-    if (!interpreter.run(at))
+    Interpreter interpreter(
+        tokens, State{m_form, m_globals, m_message, m_canvases, m_objects, m_random, m_folder.get()}, steps);
+    QList<QVariant> arguments{sender.isEmpty() ? QVariant(QStringLiteral("nil")) : reference(sender)};
+    arguments += more;
+    if (!interpreter.run(at, arguments))
         m_stops.append(QStringLiteral("%1: %2").arg(name, interpreter.m_stop));
     return true;
 }
@@ -2074,7 +3179,9 @@ void SampleRun::typeSamples(bool badInput)
         if (object->className != QLatin1String("TEdit") && object->className != QLatin1String("TMaskEdit") &&
             object->className != QLatin1String("TLabeledEdit"))
             continue;
-        if (!object->value(QStringLiteral("Text")).isEmpty() || object->flag(QStringLiteral("ReadOnly"), false))
+        // The pupil types only where the program lets him: into empty fields that are enabled and writable.
+        if (!object->value(QStringLiteral("Text")).isEmpty() || object->flag(QStringLiteral("ReadOnly"), false) ||
+            !object->flag(QStringLiteral("Enabled"), true))
             continue;
         const QString name = object->name.toLower();
         QString sample;
@@ -2110,7 +3217,7 @@ void SampleRun::typeSamples(bool badInput)
     }
     for (const QString& name : typed)
         if (const FormObject* edit = m_form.find(name); edit && edit->has(QStringLiteral("OnChange")))
-            runHandler(edit->value(QStringLiteral("OnChange")));
+            runHandler(edit->value(QStringLiteral("OnChange")), edit->name);
 }
 
 bool SampleRun::clickMatching(const QString& words)
@@ -2130,7 +3237,7 @@ bool SampleRun::clickMatching(const QString& words)
         for (const QString& word : wanted)
             for (const QString& mine : own)
                 if (word.size() >= 6 && mine.size() >= 6 && word.left(6) == mine.left(6)) {
-                    runHandler(handler);
+                    runHandler(handler, object->name);
                     return true;
                 }
     }
@@ -2139,40 +3246,237 @@ bool SampleRun::clickMatching(const QString& words)
 
 void SampleRun::clickMainButton()
 {
-    const QList<Token> tokens = tokenize(m_source);
+    const QList<Token>& tokens = m_tokens->list;
+    // A program whose timer runs from the start works by itself: only a default button is pressed.
+    bool running = false;
+    for (const FormObject* object : m_form.all())
+        running = running || (object->className == QLatin1String("TTimer") && object->has(QStringLiteral("OnTimer")) &&
+                              object->flag(QStringLiteral("Enabled"), true));
     QString chosen;
-    for (const FormObject* object : m_form.all()) {
-        if (object->className != QLatin1String("TButton") && object->className != QLatin1String("TBitBtn") &&
-            object->className != QLatin1String("TSpeedButton"))
-            continue;
-        const QString handler = object->value(QStringLiteral("OnClick"));
-        if (handler.isEmpty())
-            continue;
-        if (object->flag(QStringLiteral("Default"), false)) {
-            chosen = handler;
-            break;
+    QString sender;
+    for (const bool menu : {false, true}) {
+        for (const FormObject* object : m_form.all()) {
+            const bool button = object->className == QLatin1String("TButton") ||
+                                object->className == QLatin1String("TBitBtn") ||
+                                object->className == QLatin1String("TSpeedButton");
+            if ((menu ? object->className != QLatin1String("TMenuItem") : !button) ||
+                !object->flag(QStringLiteral("Enabled"), true))
+                continue;
+            const QString handler = object->value(QStringLiteral("OnClick"));
+            if (handler.isEmpty())
+                continue;
+            if (object->flag(QStringLiteral("Default"), false)) {
+                chosen = handler;
+                sender = object->name;
+                break;
+            }
+            if (!chosen.isEmpty() || running)
+                continue;
+            // Buttons that only close the window are passed over.
+            const qsizetype at = findHandler(tokens, m_form.className, handler);
+            int steps = 0;
+            Scratch scratch;
+            const State state{m_form, m_globals, scratch.message, scratch.canvases, scratch.objects, scratch.random};
+            if (at >= 0 && !Interpreter(tokens, state, steps).onlyCloses(at)) {
+                chosen = handler;
+                sender = object->name;
+            }
         }
+        // The commands of the menu, when the window has no button to press.
         if (!chosen.isEmpty())
-            continue;
-        // Buttons that only close the window are passed over.
-        const qsizetype at = findHandler(tokens, m_form.className, handler);
-        int steps = 0;
-        std::optional<Message> none;
-        if (at >= 0 && !Interpreter(tokens, m_form, m_globals, none, steps).onlyCloses(at))
-            chosen = handler;
+            break;
     }
     if (!chosen.isEmpty())
-        runHandler(chosen);
+        runHandler(chosen, sender);
 }
 
 void SampleRun::tickTimers()
 {
-    const QList<const FormObject*> objects = m_form.all();
-    QStringList handlers;
-    for (const FormObject* object : objects)
+    QList<QPair<QString, QString>> timers; // name, handler
+    for (const FormObject* object : m_form.all())
         if (object->className == QLatin1String("TTimer") && object->flag(QStringLiteral("Enabled"), true) &&
             object->has(QStringLiteral("OnTimer")))
-            handlers.append(object->value(QStringLiteral("OnTimer")));
-    for (const QString& handler : handlers)
-        runHandler(handler);
+            timers.append({object->name, object->value(QStringLiteral("OnTimer"))});
+    for (const auto& [name, handler] : timers)
+        runHandler(handler, name);
+}
+
+void SampleRun::runFor(int milliseconds)
+{
+    struct Timer {
+        QString name;
+        QString handler;
+        int ticks;
+    };
+    QList<Timer> timers;
+    int rounds = 0;
+    for (const FormObject* object : m_form.all()) {
+        if (object->className != QLatin1String("TTimer") || !object->has(QStringLiteral("OnTimer")))
+            continue;
+        const int interval = std::max(1, object->number(QStringLiteral("Interval"), 1000));
+        const int ticks = std::min(milliseconds / interval, kMaxTicks);
+        timers.append({object->name, object->value(QStringLiteral("OnTimer")), ticks});
+        rounds = std::max(rounds, ticks);
+    }
+    // Round by round, each timer that is enabled at that moment and has time for another tick fires.
+    for (int round = 0; round < rounds; ++round)
+        for (const Timer& timer : timers) {
+            const FormObject* object = std::as_const(m_form).find(timer.name);
+            if (round < timer.ticks && object && object->flag(QStringLiteral("Enabled"), true))
+                runHandler(timer.handler, timer.name);
+        }
+}
+
+void SampleRun::paint()
+{
+    QList<QPair<QString, QString>> painted; // owner, handler
+    QList<QPair<QString, QString>> grids;
+    for (const FormObject* object : m_form.all()) {
+        if ((object == &m_form || object->className == QLatin1String("TPaintBox")) &&
+            object->has(QStringLiteral("OnPaint")))
+            painted.append({object->name, object->value(QStringLiteral("OnPaint"))});
+        if ((object->className == QLatin1String("TStringGrid") || object->className == QLatin1String("TDrawGrid")) &&
+            object->has(QStringLiteral("OnDrawCell")))
+            grids.append({object->name, object->value(QStringLiteral("OnDrawCell"))});
+    }
+    // What was painted before is gone: each paint starts on a clear surface.
+    for (const auto& [owner, handler] : painted) {
+        m_canvases.remove(owner);
+        runHandler(handler, owner);
+    }
+    for (const auto& [owner, handler] : grids) {
+        m_canvases.remove(owner);
+        const FormObject* grid = std::as_const(m_form).find(owner);
+        const int columns = std::max(0, grid->number(QStringLiteral("ColCount"), 5));
+        const int rows = std::max(0, grid->number(QStringLiteral("RowCount"), 5));
+        const int fixedColumns = grid->number(QStringLiteral("FixedCols"), 1);
+        const int fixedRows = grid->number(QStringLiteral("FixedRows"), 1);
+        const int width = std::max(4, grid->number(QStringLiteral("DefaultColWidth"), 64));
+        const int height = std::max(4, grid->number(QStringLiteral("DefaultRowHeight"), 24));
+        const int line = std::max(0, grid->number(QStringLiteral("GridLineWidth"), 1));
+        const QSize visible(grid->number(QStringLiteral("Width"), 320), grid->number(QStringLiteral("Height"), 120));
+        int cells = 0;
+        for (int row = 0; row < rows && row * (height + line) < visible.height(); ++row)
+            for (int column = 0; column < columns && column * (width + line) < visible.width(); ++column) {
+                if (++cells > kMaxCells)
+                    return;
+                const QRect cell(column * (width + line), row * (height + line), width, height);
+                QStringList state;
+                if (row < fixedRows || column < fixedColumns)
+                    state.append(QStringLiteral("gdFixed"));
+                runHandler(handler, owner,
+                           {integer(column), integer(row), rectRecord(cell), QVariant::fromValue(state)});
+            }
+    }
+}
+
+void SampleRun::drawStrokes()
+{
+    QStringList surfaces;
+    QStringList tools;
+    int group = 0;
+    for (const FormObject* object : m_form.all()) {
+        if ((object->className == QLatin1String("TImage") || object->className == QLatin1String("TPaintBox")) &&
+            object->has(QStringLiteral("OnMouseDown")) && object->has(QStringLiteral("OnMouseMove")))
+            surfaces.append(object->name);
+        const int index = object->number(QStringLiteral("GroupIndex"), 0);
+        if (object->className == QLatin1String("TSpeedButton") && index > 0 && object->has(QStringLiteral("OnClick")) &&
+            (group == 0 || group == index)) {
+            group = index;
+            tools.append(object->name);
+        }
+    }
+    tools = tools.mid(0, 9);
+    for (const QString& surface : surfaces) {
+        const FormObject* object = std::as_const(m_form).find(surface);
+        const QString down = object->value(QStringLiteral("OnMouseDown"));
+        const QString move = object->value(QStringLiteral("OnMouseMove"));
+        const QString up = object->value(QStringLiteral("OnMouseUp"));
+        const QSize size = m_canvases.contains(surface) ? m_canvases.value(surface).size()
+                                                        : QSize(object->number(QStringLiteral("Width"), 105),
+                                                                object->number(QStringLiteral("Height"), 105));
+        // Each tool draws in its own cell of a grid over the surface.
+        const int count = std::max<int>(1, int(tools.size()));
+        const int columns = int(std::ceil(std::sqrt(double(count))));
+        const int rows = (count + columns - 1) / columns;
+        for (int k = 0; k < count; ++k) {
+            if (!tools.isEmpty()) {
+                for (const QString& tool : tools)
+                    m_form.find(tool)->values.insert(
+                        QStringLiteral("Down"), tool == tools[k] ? QStringLiteral("True") : QStringLiteral("False"));
+                runHandler(std::as_const(m_form).find(tools[k])->value(QStringLiteral("OnClick")), tools[k]);
+            }
+            const QRectF cell(double(size.width()) * (k % columns) / columns,
+                              double(size.height()) * (k / columns) / rows, double(size.width()) / columns,
+                              double(size.height()) / rows);
+            // A wavy stroke from the top left of the cell to its bottom right.
+            const auto at = [&](double t) {
+                return QPoint(int(cell.left() + cell.width() * (0.15 + 0.7 * t)),
+                              int(cell.top() + cell.height() * (0.15 + 0.7 * t + 0.12 * std::sin(t * 2 * M_PI))));
+            };
+            const QStringList pressed{QStringLiteral("ssLeft")};
+            const QPoint first = at(0);
+            runHandler(
+                down, surface,
+                {QStringLiteral("mbLeft"), QVariant::fromValue(pressed), integer(first.x()), integer(first.y())});
+            QPoint last = first;
+            for (int i = 1; i <= 12; ++i) {
+                last = at(i / 12.0);
+                runHandler(move, surface, {QVariant::fromValue(pressed), integer(last.x()), integer(last.y())});
+            }
+            if (!up.isEmpty())
+                runHandler(up, surface,
+                           {QStringLiteral("mbLeft"), QVariant::fromValue(QStringList()), integer(last.x()),
+                            integer(last.y())});
+        }
+    }
+}
+
+bool SampleRun::changeOptions()
+{
+    QString group;
+    QString check;
+    QString track;
+    for (const FormObject* object : m_form.all()) {
+        if (!object->flag(QStringLiteral("Enabled"), true) || !object->flag(QStringLiteral("Visible"), true))
+            continue;
+        if (group.isEmpty() && object->className == QLatin1String("TRadioGroup") &&
+            object->strings(QStringLiteral("Items.Strings")).size() > 1)
+            group = object->name;
+        if (check.isEmpty() && object->className == QLatin1String("TCheckBox"))
+            check = object->name;
+        if (track.isEmpty() && object->className == QLatin1String("TTrackBar"))
+            track = object->name;
+    }
+    const auto fire = [&](const QString& name, const char* event) {
+        const QString handler = std::as_const(m_form).find(name)->value(QLatin1String(event));
+        if (!handler.isEmpty())
+            runHandler(handler, name);
+    };
+    if (!group.isEmpty()) {
+        FormObject* radio = m_form.find(group);
+        const int count = int(radio->strings(QStringLiteral("Items.Strings")).size());
+        radio->values.insert(QStringLiteral("ItemIndex"),
+                             QString::number((std::max(0, radio->number(QStringLiteral("ItemIndex"), 0)) + 1) % count));
+        fire(group, "OnClick");
+    }
+    if (!check.isEmpty()) {
+        FormObject* box = m_form.find(check);
+        const bool checked = box->flag(QStringLiteral("Checked"), false) ||
+                             box->value(QStringLiteral("State")) == QLatin1String("cbChecked");
+        box->values.insert(QStringLiteral("Checked"), checked ? QStringLiteral("False") : QStringLiteral("True"));
+        box->values.remove(QStringLiteral("State"));
+        fire(check, "OnClick");
+    }
+    if (!track.isEmpty()) {
+        FormObject* bar = m_form.find(track);
+        const int minimum = bar->number(QStringLiteral("Min"), 0);
+        const int maximum = std::max(minimum + 1, bar->number(QStringLiteral("Max"), 10));
+        const int position = bar->number(QStringLiteral("Position"), minimum);
+        const int step = std::max(1, (maximum - minimum) / 8);
+        bar->values.insert(QStringLiteral("Position"),
+                           QString::number(position + step <= maximum ? position + step : minimum));
+        fire(track, "OnChange");
+    }
+    return !group.isEmpty() || !check.isEmpty() || !track.isEmpty();
 }
