@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The RTF reader: character sets, destinations, formats, tables, links, pictures, plain text and damaged input.
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QBuffer>
 #include <QFileInfo>

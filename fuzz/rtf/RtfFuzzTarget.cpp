@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer entry point for the RTF reader: any bytes, read into a document and turned back into text.
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include "content/ContentPath.h"
 #include "controls/Fonts.h"
 #include "platform/FileReader.h"
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QColor>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/RtfDocumentBuilder.h"
+#include "richtext/RtfDocumentBuilder.h"
 
 #include <QImage>
 #include <QTextBlockFormat>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/RtfCodePage.h"
-#include "platform/RtfDocumentBuilder.h"
-#include "platform/RtfPicture.h"
+#include "richtext/RtfCodePage.h"
+#include "richtext/RtfDocumentBuilder.h"
+#include "richtext/RtfPicture.h"
 
 #include <QByteArray>
 #include <QHash>

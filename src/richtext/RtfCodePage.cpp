@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/RtfCodePage.h"
+#include "richtext/RtfCodePage.h"
 
 #include <QHash>
 

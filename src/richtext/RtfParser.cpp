@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/RtfParser.h"
+#include "richtext/RtfParser.h"
 
 #include <QTextDocument>
 #include <QTextOption>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
-#include "platform/RtfCodePage.h"
-#include "platform/RtfParser.h"
+#include "richtext/RtfCodePage.h"
+#include "richtext/RtfParser.h"
 
 #include <QStringDecoder>
 #include <QTextCursor>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform/RtfPicture.h"
+#include "richtext/RtfPicture.h"
 
 #include <QBuffer>
 #include <QImageReader>
