@@ -1,35 +1,31 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "richtext/RtfCodePage.h"
 #include "richtext/RtfDocumentBuilder.h"
+#include "richtext/RtfFields.h"
+#include "richtext/RtfFontTable.h"
 #include "richtext/RtfPicture.h"
+#include "richtext/RtfProperties.h"
+#include "richtext/RtfTokenizer.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 
-#include <map>
 #include <memory>
 
 class QTextDocument;
 
-// The RTF interpreter: reads the control words, groups and text of an RTF file in one pass and hands text,
-// paragraphs, tables and pictures to RtfDocumentBuilder.
+// The RTF interpreter: takes the tokens of an RTF file in one pass, keeps the state of its groups and hands
+// text, paragraphs, tables and pictures to RtfDocumentBuilder.
 //
 // Groups are kept on an explicit stack of states (never recursion), capped in depth; groups whose content is
-// not shown (unknown \* destinations, headers, the style sheet, \info ...) are skipped by a brace-counting scan.
+// not shown (unknown \* destinations, headers, the style sheet, \info ...) are stepped over by the tokenizer.
 // Every length the file gives (\bin, hex picture data, names) is bounded, and the document builder's budget
 // stops the reading once the document would grow out of proportion. Damaged input ends with what was read.
 class RtfParser final {
 public:
-    // Limits against hostile files.
     static constexpr int MaxDepth = 512;
-    static constexpr qint64 MaxPictureBytes = qint64(32) * 1024 * 1024;
-    static constexpr int MaxNameBytes = 256;
-    static constexpr int MaxFonts = 4096;
-    static constexpr int MaxFieldInstructionBytes = 4096;
 
     RtfParser(const QByteArray& data, QTextDocument* doc);
     ~RtfParser();
@@ -58,11 +54,12 @@ private:
     void openGroup();
     void closeGroup();
     void endDestination(const State& closed);
-    void readControl();
-    void controlWord(QByteArrayView word, bool hasParameter, int parameter);
-    bool destinationWord(QByteArrayView word);
+    void controlWord(QByteArrayView name, bool hasParameter, int parameter);
+    bool pictureWord(RtfWord word, bool ignorable, int parameter);
+    bool destinationWord(RtfWord word);
+    void documentWord(RtfWord word, bool hasParameter, int parameter);
     void controlSymbol(char symbol);
-    void textRun();
+    void textRun(QByteArrayView run);
     void hexByte(int value);
     void skipGroup();
     void skipBinary(qint64 length);
@@ -74,7 +71,6 @@ private:
     void dropLoneSurrogate();
     void endParagraph();
 
-    RtfCodePage& codePageFor(int font);
     void finishFontEntry();
     void finishColorEntry();
     void beginPicture();
@@ -84,9 +80,7 @@ private:
 
     State& state() { return m_stack.back(); }
 
-    const char* m_bytes = nullptr;
-    qsizetype m_size = 0;
-    qsizetype m_pos = 0;
+    RtfTokenizer m_tokens;
     bool m_done = false;
     int m_overflowDepth = 0; // groups opened past MaxDepth
     int m_skipChars = 0;     // characters still to skip after \uN
@@ -95,30 +89,17 @@ private:
 
     QList<State> m_stack;
     RtfDocumentBuilder m_builder;
-    QString m_text; // reused buffer for decoded text
-
-    // Character sets: the document's code page and the fonts' own.
-    int m_documentCodePage = RtfCodePage::Western;
-    int m_defaultFont = 0;
-    QHash<int, int> m_fontCodePages;
-    std::map<int, std::unique_ptr<RtfCodePage>> m_codePages; // by code page number
-    RtfCodePage* m_cachedCodePage = nullptr;
-    int m_cachedFont = -2;
+    RtfFontTable m_fonts;
+    RtfFields m_fields;
+    QString m_text;            // reused buffer for decoded text
     QByteArray m_pendingBytes; // double-byte text gathered until its pair is complete
     int m_pendingBytesFont = -2;
 
-    // Font and colour table entries being read.
-    int m_fontNumber = 0;
-    int m_fontCharset = -1;
-    int m_fontCodePage = 0;
-    QByteArray m_fontName;
+    // The colour table entry being read.
     int m_red = 0;
     int m_green = 0;
     int m_blue = 0;
     bool m_colorSet = false;
 
-    // Pictures and fields.
-    std::unique_ptr<RtfPicture> m_picture;
-    int m_nibble = -1;
-    QList<QByteArray> m_fieldInstructions;
+    std::unique_ptr<RtfPicture> m_picture; // the \pict group being read
 };

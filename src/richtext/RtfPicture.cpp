@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "richtext/RtfPicture.h"
 
+#include "richtext/RtfTokenizer.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
@@ -47,6 +49,83 @@ quint16 le16(QByteArrayView bytes, qsizetype at)
 }
 
 } // namespace
+
+bool RtfPicture::applyWord(RtfWord word, int parameter)
+{
+    switch (word) {
+    case RtfWord::PngBlip:
+        format = Format::Png;
+        break;
+    case RtfWord::JpegBlip:
+        format = Format::Jpeg;
+        break;
+    case RtfWord::DiBitmap:
+        format = Format::Dib;
+        break;
+    case RtfWord::WBitmap:
+        format = Format::DeviceBitmap;
+        break;
+    case RtfWord::WMetafile:
+        format = Format::WindowsMetafile;
+        break;
+    case RtfWord::EmfBlip:
+        format = Format::EnhancedMetafile;
+        break;
+    case RtfWord::MacPict:
+        format = Format::MacPict;
+        break;
+    case RtfWord::PicW:
+        picw = parameter;
+        break;
+    case RtfWord::PicH:
+        pich = parameter;
+        break;
+    case RtfWord::PicWGoal:
+        goalWidth = parameter;
+        break;
+    case RtfWord::PicHGoal:
+        goalHeight = parameter;
+        break;
+    case RtfWord::PicScaleX:
+        scaleX = parameter;
+        break;
+    case RtfWord::PicScaleY:
+        scaleY = parameter;
+        break;
+    case RtfWord::WbmBitsPixel:
+        bitsPerPixel = parameter;
+        break;
+    case RtfWord::WbmWidthBytes:
+        widthBytes = parameter;
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void RtfPicture::appendHex(QByteArrayView text)
+{
+    for (const char c : text) {
+        const int value = RtfTokenizer::hexDigit(c);
+        if (value < 0)
+            continue;
+        if (m_nibble < 0) {
+            m_nibble = value;
+            continue;
+        }
+        if (data.size() < MaxDataBytes)
+            data.append(char(m_nibble * 16 + value));
+        m_nibble = -1;
+    }
+}
+
+void RtfPicture::appendBinary(QByteArrayView bytes)
+{
+    const qint64 room = MaxDataBytes - data.size();
+    if (room > 0)
+        data.append(bytes.first(qsizetype(std::min<qint64>(bytes.size(), room))));
+}
 
 QImage RtfPicture::readBounded(const QByteArray& bytes, const char* format, qint64 maxBytes)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "richtext/RtfWord.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSizeF>
@@ -12,6 +14,9 @@ class RtfPicture final {
 public:
     enum class Format { Unknown, Png, Jpeg, Dib, DeviceBitmap, WindowsMetafile, EnhancedMetafile, MacPict };
 
+    // Data past this is dropped, whatever the file claims.
+    static constexpr qint64 MaxDataBytes = qint64(32) * 1024 * 1024;
+
     Format format = Format::Unknown;
     QByteArray data;
     int picw = 0; // pixels for bitmaps, 0.01 mm for metafiles
@@ -22,6 +27,12 @@ public:
     int scaleY = 100;
     int bitsPerPixel = 1; // device-dependent bitmaps
     int widthBytes = 0;
+
+    // Takes one of the picture's own control words (format, size, scale, bitmap layout); false for any other.
+    bool applyWord(RtfWord word, int parameter);
+    // Data written as hexadecimal digits (anything else between them is left out) or as \bin bytes.
+    void appendHex(QByteArrayView text);
+    void appendBinary(QByteArrayView bytes);
 
     // The picture as an image no larger than maxBytes of pixels; a placeholder when it cannot be decoded.
     // Null when not even a placeholder fits.
@@ -35,6 +46,8 @@ public:
     static QImage readBounded(const QByteArray& bytes, const char* format, qint64 maxBytes);
 
 private:
+    int m_nibble = -1; // the high half of a hex byte whose low half has not come yet
+
     QImage deviceBitmap(qint64 maxBytes) const;
     QImage bitmapInMetafile(qint64 maxBytes) const;
     QImage placeholder(qint64 maxBytes) const;
