@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Picture loading by extension: the decoders chosen, the messages for unknown extensions, missing files and
-// damaged BMP and JPEG data, and the bound on declared sizes. (Random damage runs under the sanitizers in
-// pictures_sanitize.)
+// damaged BMP and JPEG data, and the bound on declared sizes. (Random damage is damaged_pictures, which also
+// runs in the sanitizer build.)
 
 #include "tst_gifbuilder.h"
 
