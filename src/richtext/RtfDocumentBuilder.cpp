@@ -32,9 +32,10 @@ constexpr int MaxColors = 4096;
 constexpr int MaxLinks = 4096;
 constexpr qreal MaxPointSize = 800.0;
 
-qreal pixels(int twips)
+// Lengths from the file are ints of any value; sums and differences of two of them are taken in 64 bits.
+qreal pixels(qint64 twips)
 {
-    return twips / TwipsPerPixel;
+    return qreal(twips) / TwipsPerPixel;
 }
 
 } // namespace
@@ -171,7 +172,7 @@ void RtfDocumentBuilder::applyBlockFormat(const RtfParaProps& para)
     }
     // RTF tab stops are measured from the page margin, Qt's from where the paragraph's first line starts. A
     // hanging first line also stops at the paragraph's indent, as word processors do for list numbers.
-    const qreal lineStart = pixels(para.leftIndent + para.firstIndent);
+    const qreal lineStart = pixels(qint64(para.leftIndent) + para.firstIndent);
     QList<QTextOption::Tab> tabs;
     for (int i = 0; i < para.tabCount; ++i) {
         const qreal position = pixels(para.tabs[i].position) - lineStart;
@@ -262,7 +263,7 @@ void RtfDocumentBuilder::enterTable()
         QList<double> columnPixels;
         int left = 0;
         for (const int right : std::as_const(m_rowBoundaries)) {
-            columnPixels.append(std::max(8.0, pixels(right - left)));
+            columnPixels.append(std::max(8.0, pixels(qint64(right) - left)));
             left = right;
         }
         const double total = std::accumulate(columnPixels.begin(), columnPixels.end(), 0.0);
