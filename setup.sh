@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Shared set-up of run.sh and test.sh: installs the Debian packages that are missing, configures and builds
-# into build/ and writes the sample course content into build/content.
+# into build/ and writes the sample course content into build/content. "./setup.sh packages" installs the
+# packages alone (sanitize.sh builds elsewhere).
 set -euo pipefail
 
 PACKAGES=(
@@ -25,6 +26,8 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+if [ "${1:-}" = "packages" ]; then exit 0; fi
 
 cd "$(dirname "$0")"
 BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo}

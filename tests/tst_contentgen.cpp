@@ -3,7 +3,7 @@
 // spelling and decodes as its kind, the animations and sounds are real, and the article markup turns into
 // well-formed Windows-1251 RTF.
 
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QDirIterator>
 #include <QFile>

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Picture loading by extension: the decoders chosen, the messages for unknown extensions and missing files,
-// and one table of files as they come from other tools or damaged (BMP, JPEG, GIF): which load and what they
-// show, which are refused and with what message. (Random damage runs under the sanitizers in
-// pictures_sanitize.)
+// Picture loading by extension: the decoders chosen, the messages for unknown extensions, missing files and
+// damaged BMP and JPEG data, and the bound on declared sizes. (Random damage is damaged_pictures, which also
+// runs in the sanitizer build.)
 
 #include "tst_gifbuilder.h"
 

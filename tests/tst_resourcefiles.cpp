@@ -8,7 +8,7 @@
 #include "TestSupport.h"
 
 #include "pictures/Picture.h"
-#include "platform/RtfCodePage.h"
+#include "richtext/RtfCodePage.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Conformance: the text our reader finds in public RTF documents against the text another renderer made of them
 // (the rtf-js corpus: <case>/source.rtf with <case>/expected.html). Layout and styling differ between renderers,
 // so the check is on the characters shown, whitespace aside.
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The RTF reader: character sets, destinations, formats, tables, links, pictures, plain text and damaged input.
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -153,6 +153,7 @@ private slots:
     void tableFromWordDocument();
     void tableShapes_data();
     void tableShapes();
+    void columnWidthsFromExtremeBoundaries();
     void hyperlinkField();
     void pictures_data();
     void pictures();
@@ -421,6 +422,9 @@ void TestRtfReader::tabStops_data()
     QTest::newRow("hanging indent stops at the indent")
         << QByteArray("\\fi-360\\li720{\\pntext 1.\\tab}X") << QList<qreal>{24} << QList<int>{QTextOption::LeftTab};
     QTest::newRow("pard clears the stops") << QByteArray("\\tx1440 a\\par\\pard X") << QList<qreal>{} << QList<int>{};
+    // The indent and first-line indent add up past the range of int; the stop still lies left of the line start.
+    QTest::newRow("line start beyond int")
+        << QByteArray("\\li2147483647\\fi2147483647\\tx1500 X") << QList<qreal>{} << QList<int>{};
 }
 
 void TestRtfReader::tabStops()
@@ -518,6 +522,18 @@ void TestRtfReader::tableShapes()
             got.remove(0, 1);
         QCOMPARE(got, text);
     }
+}
+
+void TestRtfReader::columnWidthsFromExtremeBoundaries()
+{
+    // Cell edges at both ends of the int range: the second column is the whole width, not an overflowed one.
+    const auto doc = readRtf("{\\rtf1\\trowd\\cellx-2147483647\\cellx2147483647\\intbl a\\cell b\\cell\\row}");
+    QTextTable* table = firstTable(*doc);
+    QVERIFY(table);
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    QCOMPARE(widths.size(), 2);
+    QCOMPARE(widths[1].type(), QTextLength::PercentageLength);
+    QVERIFY2(widths[1].rawValue() > 99.0, qPrintable(QString::number(widths[1].rawValue())));
 }
 
 void TestRtfReader::hyperlinkField()

@@ -3,7 +3,7 @@
 // character and paragraph formatting, lists and tables, the way word processors write it) and a 200 KB article
 // with pictures (PNG and device-independent bitmaps as hex). For each: the best and the median time of several
 // reads into a fresh QTextDocument, the throughput, and the time to lay the result out at the article width.
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

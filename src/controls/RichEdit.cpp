@@ -5,7 +5,7 @@
 #include "controls/Colors.h"
 #include "controls/Fonts.h"
 #include "platform/FileReader.h"
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QColor>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // table cells separated by tabs, rows by newlines) or, with --html, the document as HTML.
 #include "platform/Error.h"
 #include "platform/FileReader.h"
-#include "platform/RtfReader.h"
+#include "richtext/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QStringList>

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArrayView>
+
+// The control words the reader acts on, grouped by what they do. Skip stands for every destination whose text
+// is never shown (document information, headers, style sheets, ...); Unknown for any word not listed.
+// clang-format off: one line per group reads better than one word per line
+enum class RtfWord : quint8 {
+    Unknown,
+    // Destinations
+    Rtf,
+    FontTable,
+    ColorTable,
+    Picture,
+    Field,
+    FieldInstruction,
+    FieldResult,
+    ShapePicture,
+    ListText,
+    Skip,
+    // Document
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    AnsiCodePage,
+    DefaultFont,
+    DefaultTab,
+    Uc,
+    U,
+    Bin,
+    // Fonts and colours
+    F,
+    FontCharset,
+    CodePage,
+    Red,
+    Green,
+    Blue,
+    // Characters
+    Plain,
+    Fs,
+    B,
+    I,
+    Ul,
+    UlDotted,
+    UlDash,
+    UlDashDot,
+    UlDashDotDot,
+    UlWave,
+    UlNone,
+    Strike,
+    Super,
+    Sub,
+    NoSuperSub,
+    Up,
+    Dn,
+    Cf,
+    Cb,
+    Highlight,
+    Hidden,
+    Caps,
+    SmallCaps,
+    // Paragraphs
+    Pard,
+    Ql,
+    Qc,
+    Qr,
+    Qj,
+    Li,
+    Ri,
+    Fi,
+    Sb,
+    Sa,
+    Sl,
+    SlMult,
+    InTable,
+    Tx,
+    Tqr,
+    Tqc,
+    Tqdec,
+    Tb,
+    // Breaks and tables
+    Par,
+    Line,
+    Tab,
+    Page,
+    Cell,
+    Row,
+    NestCell,
+    NestRow,
+    RowDefinition,
+    CellX,
+    // Special characters
+    EmDash,
+    EnDash,
+    EmSpace,
+    EnSpace,
+    QmSpace,
+    LQuote,
+    RQuote,
+    LDblQuote,
+    RDblQuote,
+    Bullet,
+    Zwj,
+    Zwnj,
+    // Pictures
+    PngBlip,
+    JpegBlip,
+    DiBitmap,
+    WBitmap,
+    WMetafile,
+    EmfBlip,
+    MacPict,
+    PicW,
+    PicH,
+    PicWGoal,
+    PicHGoal,
+    PicScaleX,
+    PicScaleY,
+    WbmBitsPixel,
+    WbmWidthBytes,
+};
+// clang-format on
+
+// The word that a control word's letters name.
+RtfWord rtfWord(QByteArrayView letters);
+
+// The character that a special-character word stands for (\emdash, \lquote, \bullet, ...); 0 for other words.
+char16_t rtfWordCharacter(RtfWord word);
