@@ -2,4 +2,4 @@
 # The screens' place under a window manager: the real program in Xvfb with openbox.
 add_test(NAME screen_place_xvfb
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/screen_place.sh $<TARGET_FILE:vedarium> ${CMAKE_BINARY_DIR}/content)
-set_tests_properties(screen_place_xvfb PROPERTIES TIMEOUT 120)
+set_tests_properties(screen_place_xvfb PROPERTIES TIMEOUT 120 ENVIRONMENT "${VEDARIUM_TEST_ENVIRONMENT}")

@@ -505,7 +505,7 @@ void TestSampleRun::canvasDrawing()
     for (const QString& check : pixels) {
         const QStringList part = check.split(QLatin1Char(' '));
         QVERIFY2(run.canvases().contains(part[0]), qPrintable(check));
-        const QImage& image = run.canvases().value(part[0]).image();
+        const QImage image = run.canvases().value(part[0]).image();
         const QPoint at(part[1].toInt(), part[2].toInt());
         if (part[3] == QLatin1String("outside")) {
             QVERIFY2(!image.rect().contains(at), qPrintable(check));
