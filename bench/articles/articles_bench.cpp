@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Time from a topic click to the article shown (loaded, laid out and painted), for the longest article of
 // the three article screens, over the generated course. Prints the median and the spread of 30 clicks.
+#include "TestSupport.h"
 #include "app/Application.h"
 #include "controls/Panel.h"
 #include "controls/RichEdit.h"
-#include "platform/RecordingSoundDevice.h"
-#include "platform/ScriptedDialogs.h"
 #include "screens/ArticleScreen.h"
-#include "screens/WindowSet.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,21 +19,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApplication(argc, argv);
-    QTemporaryDir content;
-    QProcess generator;
-    generator.start(QStringLiteral(VEDARIUM_CONTENTGEN), {content.path()});
-    if (!generator.waitForFinished(120000) || generator.exitCode() != 0) {
-        std::fprintf(stderr, "content generator failed\n");
-        return 1;
-    }
-    QDir::setCurrent(content.path());
-    ScriptedDialogs dialogs;
-    RecordingSoundDevice sound;
-    Dialogs::install(&dialogs);
-    SoundDevice::install(&sound);
-    Application app;
-    createWindowSet(app);
-    app.showWindow(app.mainWindow());
+    TestSupport::AppFixture fixture;
+    Application& app = fixture.app();
+    ScriptedDialogs& dialogs = fixture.dialogs;
+    fixture.start();
 
     // The longest article by file size, and the screen and topic that show it.
     ArticleScreen* screen = nullptr;

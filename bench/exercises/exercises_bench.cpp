@@ -2,23 +2,18 @@
 // Over the generated course: the time from a catalogue click to the workspace shown with its instruction
 // (set up, loaded, laid out and painted), for each of the sixty exercises, and the time from a figure button's
 // click to the picture window shown with the largest exercise figure. Prints medians and spreads.
+#include "TestSupport.h"
 #include "app/Application.h"
 #include "controls/Panel.h"
 #include "controls/RichEdit.h"
-#include "platform/RecordingProcessStarter.h"
-#include "platform/RecordingSoundDevice.h"
-#include "platform/ScriptedDialogs.h"
 #include "screens/ExerciseTables.h"
 #include "screens/InfoTop03.h"
 #include "screens/InfoUtil.h"
-#include "screens/WindowSet.h"
 #include "windows/InfoPict.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -50,23 +45,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApplication(argc, argv);
-    QTemporaryDir content;
-    QProcess generator;
-    generator.start(QStringLiteral(VEDARIUM_CONTENTGEN), {content.path()});
-    if (!generator.waitForFinished(120000) || generator.exitCode() != 0) {
-        std::fprintf(stderr, "content generator failed\n");
-        return 1;
-    }
-    QDir::setCurrent(content.path());
-    ScriptedDialogs dialogs;
-    RecordingSoundDevice sound;
-    RecordingProcessStarter processes;
-    Dialogs::install(&dialogs);
-    SoundDevice::install(&sound);
-    ProcessStarter::install(&processes);
-    Application app;
-    createWindowSet(app);
-    app.showWindow(app.mainWindow());
+    TestSupport::AppFixture fixture;
+    Application& app = fixture.app();
+    ScriptedDialogs& dialogs = fixture.dialogs;
+    fixture.start();
     app.goToScreen(Form5);
     QApplication::processEvents();
 

@@ -3,7 +3,7 @@
 // (22 files), into a fresh drive folder each run, with the message boxes answered by a silent double. Prints
 // the median and spread over the runs. The source files come from the generated course; any that it lacks are
 // written as stand-ins of a typical size, and the output says so.
-#include "platform/ScriptedDialogs.h"
+#include "TestSupport.h"
 #include "screens/WorkingFolderExport.h"
 
 #include <QCoreApplication>
@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -41,17 +40,11 @@ bool ensureSource(const QString& path, qint64 size, int* standIns)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    QTemporaryDir content;
-    QProcess generator;
-    generator.start(QStringLiteral(VEDARIUM_CONTENTGEN), {content.path()});
-    if (!generator.waitForFinished(300000) || generator.exitCode() != 0) {
-        std::fprintf(stderr, "content generator failed\n");
-        return 1;
-    }
-    QDir::setCurrent(content.path());
+    const QString contentDir = TestSupport::generatedContent();
+    QDir::setCurrent(contentDir);
 
     int standIns = 0;
-    const QString gif = content.path() + QStringLiteral("/files/gif/");
+    const QString gif = contentDir + QStringLiteral("/files/gif/");
     bool ok = ensureSource(gif + QStringLiteral("GIFImage.dcu"), 64 * 1024, &standIns) &&
               ensureSource(gif + QStringLiteral("Music.wav"), 512 * 1024, &standIns);
     for (int n = 1; n <= 20 && ok; ++n)

@@ -3,17 +3,14 @@
 // (loaded, decoded, laid out and painted), for the largest JPEG and the largest BMP figure (by pixels) of all the
 // figure tables that figure buttons open: the three article screens and the exercise workspace. Prints the
 // median and the spread of the clicks for each.
+#include "TestSupport.h"
 #include "app/Application.h"
 #include "content/ContentPath.h"
 #include "controls/Panel.h"
-#include "platform/RecordingProcessStarter.h"
-#include "platform/RecordingSoundDevice.h"
-#include "platform/ScriptedDialogs.h"
 #include "screens/ArticleScreen.h"
 #include "screens/ExerciseTables.h"
 #include "screens/InfoTop03.h"
 #include "screens/InfoUtil.h"
-#include "screens/WindowSet.h"
 #include "windows/InfoPict.h"
 
 #include <QApplication>
@@ -21,8 +18,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -68,23 +63,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApplication(argc, argv);
-    QTemporaryDir content;
-    QProcess generator;
-    generator.start(QStringLiteral(VEDARIUM_CONTENTGEN), {content.path()});
-    if (!generator.waitForFinished(300000) || generator.exitCode() != 0) {
-        std::fprintf(stderr, "content generator failed\n");
-        return 1;
-    }
-    QDir::setCurrent(content.path());
-    ScriptedDialogs dialogs;
-    RecordingSoundDevice sound;
-    RecordingProcessStarter processes;
-    Dialogs::install(&dialogs);
-    SoundDevice::install(&sound);
-    ProcessStarter::install(&processes);
-    Application app;
-    createWindowSet(app);
-    app.showWindow(app.mainWindow());
+    TestSupport::AppFixture fixture;
+    Application& app = fixture.app();
+    ScriptedDialogs& dialogs = fixture.dialogs;
+    fixture.start();
 
     std::vector<Candidate> candidates;
     for (Role role : {Role::Form36, Role::Form37, Role::Form38}) {

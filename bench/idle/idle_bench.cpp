@@ -4,11 +4,11 @@
 // 1. resident memory (and its peak so far) after visiting every screen once, the exercise workspace through the
 //    catalogue;
 // 2. the CPU time used while the environment articles screen idles for 10 s with its logos animating.
+#include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Screen.h"
 #include "controls/Image.h"
 #include "controls/Panel.h"
-#include "platform/ScriptedDialogs.h"
 #include "screens/InfoSreda.h"
 #include "screens/InfoUtil.h"
 #include "screens/WindowSet.h"
@@ -18,8 +18,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -76,14 +74,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApplication(argc, argv);
-    QTemporaryDir content;
-    QProcess generator;
-    generator.start(QStringLiteral(VEDARIUM_CONTENTGEN), {content.path()});
-    if (!generator.waitForFinished(300000) || generator.exitCode() != 0) {
-        std::fprintf(stderr, "content generator failed\n");
-        return 1;
-    }
-    QDir::setCurrent(content.path());
+    const QString contentDir = TestSupport::generatedContent();
+    QDir::setCurrent(contentDir);
     ScriptedDialogs dialogs;
     Dialogs::install(&dialogs);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,17 +3,13 @@
 // shown one after another by go to screen, each for a few seconds (long enough for its logos to start and for
 // the flag to give way to the smile); then the program rests on the last one and the CPU time it uses in the
 // next 20 s is measured (getrusage). Usage: bench_rest [final screen: Form2 (default) or any screen's name].
+#include "TestSupport.h"
 #include "app/Application.h"
 #include "app/Screen.h"
-#include "platform/RecordingSoundDevice.h"
-#include "platform/ScriptedDialogs.h"
-#include "screens/WindowSet.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -47,21 +43,10 @@ int main(int argc, char* argv[])
     QApplication qtApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const QString finalName = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("Form2");
-    QTemporaryDir content;
-    QProcess generator;
-    generator.start(QStringLiteral(VEDARIUM_CONTENTGEN), {content.path()});
-    if (!generator.waitForFinished(120000) || generator.exitCode() != 0) {
-        std::fprintf(stderr, "content generator failed\n");
-        return 1;
-    }
-    QDir::setCurrent(content.path());
-    ScriptedDialogs dialogs;
-    RecordingSoundDevice sound;
-    Dialogs::install(&dialogs);
-    SoundDevice::install(&sound);
-    Application app;
-    createWindowSet(app);
-    app.showWindow(app.mainWindow());
+    TestSupport::AppFixture fixture;
+    Application& app = fixture.app();
+    ScriptedDialogs& dialogs = fixture.dialogs;
+    fixture.start();
     wait(1000);
 
     Screen* finalScreen = nullptr;
