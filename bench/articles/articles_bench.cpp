@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Time from a topic click to the article shown (loaded, laid out and painted), for the longest article of
 // the three article screens, over the generated course. Prints the median and the spread of 30 clicks.
+#include "../Spread.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "controls/Panel.h"
@@ -58,17 +59,14 @@ int main(int argc, char* argv[])
         ms.push_back(double(timer.nsecsElapsed()) / 1e6);
         QApplication::processEvents();
     }
-    std::sort(ms.begin(), ms.end());
+    const Spread s = spread(ms);
     std::printf("article %s (%lld bytes) on %s\n", qPrintable(article), longest,
                 screen->objectName().toLatin1().constData());
     std::printf("topic click to article shown: median %.2f ms, min %.2f ms, p90 %.2f ms, max %.2f ms (%d clicks)\n",
-                ms[ms.size() / 2], ms.front(), ms[size_t(Runs * 9 / 10)], ms.back(), Runs);
+                s.median, s.min, s.p90, s.max, Runs);
     if (!dialogs.boxes().isEmpty()) {
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(dialogs.boxes().first().text));
         return 1;
     }
-    app.destroyWindows();
-    Dialogs::install(nullptr);
-    SoundDevice::install(nullptr);
     return 0;
 }

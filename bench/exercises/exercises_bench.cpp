@@ -2,6 +2,7 @@
 // Over the generated course: the time from a catalogue click to the workspace shown with its instruction
 // (set up, loaded, laid out and painted), for each of the sixty exercises, and the time from a figure button's
 // click to the picture window shown with the largest exercise figure. Prints medians and spreads.
+#include "../Spread.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "controls/Panel.h"
@@ -20,19 +21,6 @@
 #include <vector>
 
 namespace {
-
-struct Spread {
-    double median;
-    double min;
-    double p90;
-    double max;
-};
-
-Spread spread(std::vector<double> ms)
-{
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.front(), ms[ms.size() * 9 / 10], ms.back()};
-}
 
 double elapsedMs(const QElapsedTimer& timer)
 {
@@ -103,9 +91,5 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(dialogs.boxes().first().text));
         return 1;
     }
-    app.destroyWindows();
-    Dialogs::install(nullptr);
-    SoundDevice::install(nullptr);
-    ProcessStarter::install(nullptr);
     return 0;
 }

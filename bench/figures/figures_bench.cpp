@@ -3,6 +3,7 @@
 // (loaded, decoded, laid out and painted), for the largest JPEG and the largest BMP figure (by pixels) of all the
 // figure tables that figure buttons open: the three article screens and the exercise workspace. Prints the
 // median and the spread of the clicks for each.
+#include "../Spread.h"
 #include "TestSupport.h"
 #include "app/Application.h"
 #include "content/ContentPath.h"
@@ -149,21 +150,17 @@ int main(int argc, char* argv[])
                 break;
             }
         }
-        std::sort(ms.begin(), ms.end());
+        const Spread s = spread(ms);
         std::printf("largest %s figure %s (%d x %d, %lld bytes, %s): click to picture window shown: median %.2f ms, "
                     "min %.2f ms, p90 %.2f ms, max %.2f ms (%d clicks)\n",
                     kind, qPrintable(best->picture), best->size.width(), best->size.height(),
-                    static_cast<long long>(best->bytes), qPrintable(best->where), ms[ms.size() / 2], ms.front(),
-                    ms[ms.size() * 9 / 10], ms.back(), Runs);
+                    static_cast<long long>(best->bytes), qPrintable(best->where), s.median, s.min, s.p90,
+                    s.max, Runs);
         AboutBox1->closeWindow();
     }
     if (!dialogs.boxes().isEmpty()) {
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(dialogs.boxes().first().text));
         ++failures;
     }
-    app.destroyWindows();
-    Dialogs::install(nullptr);
-    SoundDevice::install(nullptr);
-    ProcessStarter::install(nullptr);
     return failures ? 1 : 0;
 }

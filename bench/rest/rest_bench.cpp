@@ -75,6 +75,5 @@ int main(int argc, char* argv[])
                 "boxes\n",
                 qPrintable(finalName), used, double(wall.elapsed()) / 1000.0, used / double(wall.elapsed()) * 100.0,
                 int(dialogs.boxes().size()));
-    app.destroyWindows();
     return 0;
 }
