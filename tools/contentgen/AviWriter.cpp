@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "AviWriter.h"
 
+#include "LittleEndian.h"
+
 #include "platform/Error.h"
 
 #include <QtEndian>
@@ -12,20 +14,6 @@ namespace {
 constexpr quint32 kHasIndex = 0x10;      // AVIF_HASINDEX
 constexpr quint32 kKeyFrame = 0x10;      // AVIIF_KEYFRAME
 constexpr quint32 kDefaultQuality = ~0U; // -1: the codec's default
-
-void put16(QByteArray& out, quint16 value)
-{
-    const qsizetype at = out.size();
-    out.resize(at + 2);
-    qToLittleEndian(value, out.data() + at);
-}
-
-void put32(QByteArray& out, quint32 value)
-{
-    const qsizetype at = out.size();
-    out.resize(at + 4);
-    qToLittleEndian(value, out.data() + at);
-}
 
 // A chunk: its four-character code, its size and its data, padded to an even length.
 QByteArray chunk(const char* fourcc, const QByteArray& data)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "IconWriter.h"
 
+#include "LittleEndian.h"
+
 #include "platform/Error.h"
 
 #include <QtEndian>
@@ -32,20 +34,6 @@ int nearest(QRgb colour)
         }
     }
     return best;
-}
-
-void put16(QByteArray& out, quint16 value)
-{
-    const qsizetype at = out.size();
-    out.resize(at + 2);
-    qToLittleEndian(value, out.data() + at);
-}
-
-void put32(QByteArray& out, quint32 value)
-{
-    const qsizetype at = out.size();
-    out.resize(at + 4);
-    qToLittleEndian(value, out.data() + at);
 }
 
 } // namespace

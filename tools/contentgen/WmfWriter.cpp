@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "WmfWriter.h"
 
+#include "LittleEndian.h"
+
 #include "platform/Error.h"
 
 #include <QtEndian>
@@ -40,18 +42,6 @@ constexpr qint16 kPenNull = 5;
 constexpr qint16 kBrushSolid = 0;
 constexpr qint16 kBrushNull = 1;
 
-void appendWord(QByteArray& out, quint16 word)
-{
-    out.append(char(word & 0xFF));
-    out.append(char(word >> 8));
-}
-
-void appendDword(QByteArray& out, quint32 value)
-{
-    appendWord(out, quint16(value & 0xFFFF));
-    appendWord(out, quint16(value >> 16));
-}
-
 qint16 coordinate(int value)
 {
     if (value < -32768 || value > 32767)
@@ -85,10 +75,10 @@ void WmfWriter::record(quint16 function, const std::vector<qint16>& parameters)
     if (m_finished)
         throw Error(QStringLiteral("The metafile is already finished"));
     const auto words = static_cast<quint32>(kRecordHeaderWords + parameters.size());
-    appendDword(m_records, words);
-    appendWord(m_records, function);
+    put32(m_records, words);
+    put16(m_records, function);
     for (const qint16 parameter : parameters)
-        appendWord(m_records, static_cast<quint16>(parameter));
+        put16(m_records, static_cast<quint16>(parameter));
     m_largestRecord = std::max(m_largestRecord, words);
 }
 
@@ -218,28 +208,28 @@ QByteArray WmfWriter::finish()
     QByteArray out;
     // The placeable header: key, handle (always 0), bounding box, units per inch, reserved, and the XOR of
     // the ten words before the checksum.
-    appendDword(out, kPlaceableKey);
-    appendWord(out, 0);
-    appendWord(out, static_cast<quint16>(coordinate(m_bounds.left())));
-    appendWord(out, static_cast<quint16>(coordinate(m_bounds.top())));
-    appendWord(out, static_cast<quint16>(coordinate(m_bounds.left() + m_bounds.width())));
-    appendWord(out, static_cast<quint16>(coordinate(m_bounds.top() + m_bounds.height())));
-    appendWord(out, static_cast<quint16>(m_unitsPerInch));
-    appendDword(out, 0);
+    put32(out, kPlaceableKey);
+    put16(out, 0);
+    put16(out, static_cast<quint16>(coordinate(m_bounds.left())));
+    put16(out, static_cast<quint16>(coordinate(m_bounds.top())));
+    put16(out, static_cast<quint16>(coordinate(m_bounds.left() + m_bounds.width())));
+    put16(out, static_cast<quint16>(coordinate(m_bounds.top() + m_bounds.height())));
+    put16(out, static_cast<quint16>(m_unitsPerInch));
+    put32(out, 0);
     quint16 checksum = 0;
     for (int i = 0; i < 10; ++i)
         checksum ^= qFromLittleEndian<quint16>(out.constData() + 2 * i);
-    appendWord(out, checksum);
+    put16(out, checksum);
 
     // The standard header: a memory metafile, version 3.0, sizes in words.
     const auto totalWords = static_cast<quint32>(kHeaderWords + m_records.size() / 2);
-    appendWord(out, 1);
-    appendWord(out, kHeaderWords);
-    appendWord(out, 0x0300);
-    appendDword(out, totalWords);
-    appendWord(out, static_cast<quint16>(m_tableSize));
-    appendDword(out, m_largestRecord);
-    appendWord(out, 0);
+    put16(out, 1);
+    put16(out, kHeaderWords);
+    put16(out, 0x0300);
+    put32(out, totalWords);
+    put16(out, static_cast<quint16>(m_tableSize));
+    put32(out, m_largestRecord);
+    put16(out, 0);
     out.append(m_records);
     return out;
 }
