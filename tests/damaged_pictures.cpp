@@ -4,6 +4,7 @@
 // memory error or undefined behaviour ends the run; a damaged file may load or throw Error, nothing else.
 // Exit status 1 when a huge declared size was not refused or an Error had no message.
 
+#include "tst_encoded.h"
 #include "tst_gifbuilder.h"
 
 #include "pictures/BmpDecoder.h"
@@ -94,17 +95,6 @@ void mustRefuse(const char* name, const Decoder& decode, const QByteArray& data,
     }
 }
 
-QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return data;
-}
-
 QImage testPicture()
 {
     QImage image(37, 23, QImage::Format_RGB32);
@@ -174,7 +164,7 @@ int main(int argc, char** argv)
 
     const QByteArray baseline = encoded(picture, "JPEG");
     damage("jpeg baseline", jpeg, baseline, counts);
-    damage("jpeg progressive", jpeg, encoded(picture, "JPEG", true), counts);
+    damage("jpeg progressive", jpeg, encoded(picture, "JPEG", -1, true), counts);
     damage("jpeg grey", jpeg, encoded(picture.convertToFormat(QImage::Format_Grayscale8), "JPEG"), counts);
     const qsizetype sof = baseline.indexOf("\xFF\xC0");
     mustRefuse("jpeg huge", jpeg, patched(baseline, sof + 5, QByteArray("\xFF\xFF\xFF\xFF", 4)), counts);

@@ -3,6 +3,7 @@
 // damaged BMP and JPEG data, and the bound on declared sizes. (Random damage is damaged_pictures, which also
 // runs in the sanitizer build.)
 
+#include "tst_encoded.h"
 #include "tst_gifbuilder.h"
 
 #include "controls/Image.h"
@@ -28,15 +29,6 @@ QString loadError(const QString& path)
         return error.message();
     }
     return QString();
-}
-
-QByteArray encoded(const QImage& image, const char* format, int quality = -1)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, quality);
-    return data;
 }
 
 constexpr QRgb red = 0xFFFF0000;

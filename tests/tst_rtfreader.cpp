@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The RTF reader: character sets, destinations, formats, tables, links, pictures, plain text and damaged input.
+#include "tst_encoded.h"
+
 #include "richtext/RtfReader.h"
 
 #include <QBuffer>
@@ -50,15 +52,6 @@ QString withoutSpaces(QString text)
 QByteArray hex(const QByteArray& bytes)
 {
     return bytes.toHex();
-}
-
-QByteArray encoded(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
 }
 
 QImage sample(int width, int height)

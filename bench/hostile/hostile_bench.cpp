@@ -6,6 +6,7 @@
 // (loaded, or the error it gave), and the CPU time it takes in the second after (an animation goes on playing);
 // then the worst of them. Memory is the peak resident size of the process.
 
+#include "tst_encoded.h"
 #include "tst_gifbuilder.h"
 
 #include "controls/Image.h"
@@ -68,24 +69,13 @@ QByteArray uniformGif(QSize screen, QSize frame, int frames, bool loop = false)
     return out;
 }
 
-QByteArray encoded(const QImage& image, const char* format, bool progressive = false)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return data;
-}
-
 // A small JPEG whose frame header is changed to declare width x height; its scan then ends long before the
 // picture does.
 QByteArray jpegDeclaring(int width, int height, bool progressive)
 {
     QImage image(64, 64, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    QByteArray data = encoded(image, "JPEG", progressive);
+    QByteArray data = encoded(image, "JPEG", -1, progressive);
     const qsizetype sof = data.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
     const char size[4] = {char(height >> 8), char(height & 0xFF), char(width >> 8), char(width & 0xFF)};
     data.replace(sof + 5, 4, QByteArray(size, 4));
@@ -97,7 +87,7 @@ QByteArray jpegWithRepeatedScans(int side, int repeats)
 {
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    const QByteArray data = encoded(image, "JPEG", true);
+    const QByteArray data = encoded(image, "JPEG", -1, true);
     const qsizetype firstScan = data.indexOf("\xFF\xDA");
     const QByteArray scans = data.mid(firstScan, data.size() - 2 - firstScan);
     QByteArray out = data.left(firstScan);
