@@ -2,25 +2,17 @@
 # SPDX-License-Identifier: MIT
 # The screens' place under a real window manager (openbox in Xvfb): the title screen's whole window, frame
 # included, is centred on the desktop; dragged by its caption bar, it hands its place to the mode menu that
-# "НАЧАТЬ" opens.
+# "НАЧАТЬ" opens. Runs on the display that x11/under_openbox.sh starts.
 set -u
 program=$1
 content=$2
-for tool in Xvfb openbox xwininfo xprop xdotool; do
+[ -n "${DISPLAY:-}" ] || { echo "no display: run under x11/under_openbox.sh"; exit 1; }
+for tool in xwininfo xprop xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
 done
-app="" wm=""
+app=""
 log=$(mktemp)
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -f "$log" "$displayfile"' EXIT
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-[ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n1 "$displayfile")
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
+trap 'kill $app 2>/dev/null; wait 2>/dev/null; rm -f "$log"' EXIT
 
 viewable() { xwininfo -name "$1" 2>/dev/null | grep -q "Map State: IsViewable"; }
 wait_viewable() {
