@@ -60,13 +60,20 @@ void apply(QWindow* window)
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return;
-    static const char name[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* reply =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
-    if (!reply)
-        return;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
+    // The atom is asked for once per connection: asking waits for the server, and windows are shown at every
+    // change of screen.
+    static xcb_connection_t* atomConnection = nullptr;
+    static xcb_atom_t atom = XCB_ATOM_NONE;
+    if (atomConnection != connection) {
+        static const char name[] = "_MOTIF_WM_HINTS";
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr);
+        if (!reply)
+            return;
+        atom = reply->atom;
+        atomConnection = connection;
+        std::free(reply);
+    }
 
     const bool fixedSize = window->minimumSize() == window->maximumSize();
     const MotifHints hints = motifHints(window->flags(), fixedSize);
