@@ -110,6 +110,19 @@ void copyOne(const QString& name, bool checkExists, const char* sourceFolder, co
     inform(copy(sourceFolder, destinationFolder, name) ? created(name, folderInMessages) : failed(name));
 }
 
+// A file saved alone: kept when the tested folder has it, with messages that name the folder but, on failure,
+// not the file.
+void copyAlone(const QString& name, const char* sourceFolder, const char* testedFolder, const char* destinationFolder,
+               const char* folderInMessages)
+{
+    if (exists(testedFolder, name)) {
+        inform(QStringLiteral("Этот файл уже существует в папке ") + QString::fromLatin1(folderInMessages));
+        return;
+    }
+    inform(copy(sourceFolder, destinationFolder, name) ? created(name, folderInMessages)
+                                                       : QStringLiteral("Ошибка при создании файла"));
+}
+
 QString number(int n)
 {
     return QString::number(n);
@@ -155,15 +168,7 @@ FileNameSlots& fileNameSlots()
 void CopySingleFile()
 {
     ensureFolder(Root);
-    const QString& name = g_slots.singleName;
-    if (exists("C:\\DELPHIFILES\\", name)) {
-        inform(QStringLiteral("Этот файл уже существует в папке DELPHIFILES"));
-        return;
-    }
-    if (copy("files\\", "C:\\DELPHIFILES\\", name))
-        inform(created(name, "DELPHIFILES"));
-    else
-        inform(QStringLiteral("Ошибка при создании файла"));
+    copyAlone(g_slots.singleName, "files\\", "C:\\DELPHIFILES\\", "C:\\DELPHIFILES\\", "DELPHIFILES");
 }
 
 void CopyThreeFiles()
@@ -202,16 +207,9 @@ void CopySourceArchive()
 {
     ensureFolder(Root);
     ensureFolder(Source);
-    const QString& name = g_slots.singleName;
     // Tested in capitals: the same folder, found whatever its letter case.
-    if (exists("C:\\DELPHIFILES\\SOURCE\\", name)) {
-        inform(QStringLiteral("Этот файл уже существует в папке DELPHIFILES\\SOURCE"));
-        return;
-    }
-    if (copy("files\\source\\", "C:\\DELPHIFILES\\source\\", name))
-        inform(created(name, "DELPHIFILES\\SOURCE"));
-    else
-        inform(QStringLiteral("Ошибка при создании файла"));
+    copyAlone(g_slots.singleName, "files\\source\\", "C:\\DELPHIFILES\\SOURCE\\", "C:\\DELPHIFILES\\source\\",
+              "DELPHIFILES\\SOURCE");
 }
 
 void save(int group, int number, const char* demonstrationArchive)
