@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "content/ContentPath.h"
 
+#include "platform/CaseInsensitive.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -14,23 +16,6 @@ QStringList components(const QString& contentPath)
     QString p = contentPath;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return p.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-}
-
-// The entry of dir that matches name: the exact spelling when it exists, otherwise the first entry (in
-// sorted order, so the choice is stable) that equals it without regard to case.
-QString matchEntry(const QDir& dir, const QString& name)
-{
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return name;
-    if (QFileInfo::exists(dir.filePath(name)))
-        return name;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                              QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return {};
 }
 
 } // namespace
@@ -53,8 +38,9 @@ QString resolve(const QString& contentPath)
     if (parts.isEmpty())
         return fullPath(contentPath);
     QString current = dir.absolutePath();
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString entry = matchEntry(QDir(current), parts[i]);
+    for (const QString& part : parts) {
+        const bool dots = part == QLatin1String(".") || part == QLatin1String("..");
+        const QString entry = dots ? part : CaseInsensitive::entryIn(current, part);
         if (entry.isEmpty())
             return fullPath(contentPath);
         current = QDir::cleanPath(current + QLatin1Char('/') + entry);

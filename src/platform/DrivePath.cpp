@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/DrivePath.h"
 
+#include "platform/CaseInsensitive.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QStringList>
 
 namespace DrivePath {
 
@@ -12,22 +12,6 @@ namespace {
 QString join(const QString& folder, const QString& name)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
-}
-
-// The entry of folder that name stands for: the exact spelling first, otherwise the first entry in sorted
-// order (a stable choice) that equals it without regard to case; empty when there is none.
-QString matchEntry(const QString& folder, const QString& name)
-{
-    const QString exact = join(folder, name);
-    if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink())
-        return name;
-    const QStringList entries =
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return {};
 }
 
 } // namespace
@@ -62,7 +46,7 @@ QString resolve(const QString& drivePath)
     for (const QString& name : rest.split(QLatin1Char('\\'))) {
         if (!isValidName(name))
             return {};
-        const QString entry = matching ? matchEntry(current, name) : QString();
+        const QString entry = matching ? CaseInsensitive::entryIn(current, name) : QString();
         matching = !entry.isEmpty();
         current = join(current, matching ? entry : name);
     }
