@@ -9,28 +9,16 @@
 #include <QtTest>
 
 #include <limits>
+#include <memory>
 #include <vector>
 
 using namespace TestSupport;
 
-namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-
-// The headless platform says at every window placement that it cannot raise windows or pass size hints.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        g_previousHandler(type, context, message);
-}
-
-} // namespace
-
 class TestSoak final : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { g_previousHandler = qInstallMessageHandler(quietHandler); }
-    void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
+    void initTestCase() { m_quiet = std::make_unique<QuietPlatformNotes>(); }
+    void cleanupTestCase() { m_quiet.reset(); }
 
     void walk()
     {
@@ -106,6 +94,9 @@ private slots:
                      qPrintable(result.failure));
         QVERIFY(!result.trail.isEmpty());
     }
+
+private:
+    std::unique_ptr<QuietPlatformNotes> m_quiet;
 };
 
 QTEST_MAIN(TestSoak)

@@ -12,23 +12,11 @@
 
 using namespace TestSupport;
 
-namespace {
-
-// The headless platform says at every window placement that it cannot raise windows or pass size hints.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    qInstallMessageHandler(quietHandler);
+    QuietPlatformNotes quiet;
     SoakWalk::Options options;
     options.actions = 10000;
     const QStringList args = QCoreApplication::arguments();

@@ -25,6 +25,14 @@ namespace TestSupport {
 
 namespace {
 
+QtMessageHandler g_unquietHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")) && g_unquietHandler)
+        g_unquietHandler(type, context, message);
+}
+
 struct Step {
     QString description;
     std::function<void()> run;
@@ -320,6 +328,16 @@ QString SoakWalk::Result::summary() const
     if (!passed)
         text += QStringLiteral("last steps:\n  ") + trail.join(QStringLiteral("\n  ")) + QLatin1Char('\n');
     return text;
+}
+
+QuietPlatformNotes::QuietPlatformNotes()
+{
+    g_unquietHandler = qInstallMessageHandler(quietHandler);
+}
+
+QuietPlatformNotes::~QuietPlatformNotes()
+{
+    qInstallMessageHandler(g_unquietHandler);
 }
 
 } // namespace TestSupport

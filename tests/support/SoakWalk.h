@@ -11,6 +11,16 @@ namespace TestSupport {
 
 class AppFixture;
 
+// While it lives, the headless platform's notes that it cannot raise windows or pass size hints (one at every
+// window placement of a walk) are dropped; every other message goes where it went before.
+class QuietPlatformNotes {
+public:
+    QuietPlatformNotes();
+    ~QuietPlatformNotes();
+    QuietPlatformNotes(const QuietPlatformNotes&) = delete;
+    QuietPlatformNotes& operator=(const QuietPlatformNotes&) = delete;
+};
+
 // A seeded random walk through the real windows of the whole program, the way a restless pupil would go: at
 // each step it gathers what can be used right now (the clickable panels and buttons of the visible windows,
 // the current screen's menu items, its home image, a click beside an open window, a text selection for the
