@@ -187,6 +187,7 @@ begin
     Grid.Canvas.Brush.Color := clBtnFace
   else
     Grid.Canvas.Brush.Color := clWhite;
+  Grid.Canvas.Font.Color := Grid.Font.Color;  // выделенной клетке таблица готовит белый шрифт
   Grid.Canvas.FillRect(Rect);
   Grid.Canvas.TextOut(
     Rect.Left + (Rect.Right - Rect.Left - Grid.Canvas.TextWidth(S)) div 2,
