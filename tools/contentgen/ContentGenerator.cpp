@@ -181,13 +181,7 @@ void ContentGenerator::writeArticles() {
         if (!row)
             m_warnings.append(
                 QStringLiteral("%1: no course table names this article; written as %2").arg(source, rtfPath));
-        QFile file(folder.filePath(source));
-        if (!file.open(QIODevice::ReadOnly))
-            throw Error::cannotOpen(QDir::toNativeSeparators(file.fileName()), file.errorString());
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString text = decoder(file.readAll());
-        if (decoder.hasError())
-            m_warnings.append(QStringLiteral("%1: not valid UTF-8").arg(source));
+        const QString text = readSource(folder.filePath(source), source);
 
         const QString contentPath = row ? QString::fromUtf8(row->path) : rtfPath;
         const QString title = row ? QString::fromUtf8(row->title) : QFileInfo(source).completeBaseName();
@@ -206,6 +200,18 @@ void ContentGenerator::writeArticles() {
         m_tree.write(path, converter.placeholder());
         ++m_placeholders;
     }
+}
+
+QString ContentGenerator::readSource(const QString& path, const QString& nameInWarnings)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error::cannotOpen(QDir::toNativeSeparators(file.fileName()), file.errorString());
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(file.readAll());
+    if (decoder.hasError())
+        m_warnings.append(QStringLiteral("%1: not valid UTF-8").arg(nameInWarnings));
+    return text;
 }
 
 void ContentGenerator::writeExerciseFigures()
@@ -231,13 +237,7 @@ void ContentGenerator::writeListings()
             sources.append(folder.relativeFilePath(it.next()));
         sources.sort();
         for (const QString& source : sources) {
-            QFile file(folder.filePath(source));
-            if (!file.open(QIODevice::ReadOnly))
-                throw Error::cannotOpen(QDir::toNativeSeparators(file.fileName()), file.errorString());
-            QStringDecoder decoder(QStringDecoder::Utf8);
-            const QString text = decoder(file.readAll());
-            if (decoder.hasError())
-                m_warnings.append(QStringLiteral("listings/%1: not valid UTF-8").arg(source));
+            const QString text = readSource(folder.filePath(source), QStringLiteral("listings/") + source);
             QString unmapped;
             m_tree.write(source, windowsText(text, &unmapped));
             if (!unmapped.isEmpty())

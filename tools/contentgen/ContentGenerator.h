@@ -36,6 +36,9 @@ private:
     void writeExerciseFigures();
     void writeListings();
     void writeProgramStandins();
+    // A course source file as UTF-8 text; a warning names it when it is not valid UTF-8. Throws when it cannot
+    // be read.
+    QString readSource(const QString& path, const QString& nameInWarnings);
 
     OutputTree m_tree;
     QString m_articlesFolder;

@@ -14,6 +14,7 @@
 #include "Sketch.h"
 #include "WindowsCyrillic.h"
 
+#include "platform/CaseInsensitive.h"
 #include "screens/ExerciseTables.h"
 
 #include <QDir>
@@ -103,14 +104,8 @@ QString treePath(const char* contentPath)
 // A file of the folder whose name matches without regard to letter case.
 QString findFile(const QString& folder, const QString& name)
 {
-    const QDir dir(folder);
-    if (dir.exists(name))
-        return dir.filePath(name);
-    const QStringList entries = dir.entryList(QDir::Files);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    return QString();
+    const QString entry = CaseInsensitive::entryIn(folder, name);
+    return entry.isEmpty() ? QString() : QDir(folder).filePath(entry);
 }
 
 // Source text: UTF-8 as the course sources are written, Windows-1251 when it is not valid UTF-8.
